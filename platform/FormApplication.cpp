@@ -1,0 +1,29 @@
+#include "platform/FormApplication.h"
+
+#include "platform/FormRuntime.h"
+
+#include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+FormApplication::FormApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(u"pomuri"_s);
+    setApplicationVersion(u"1.0.0.0"_s);
+    setDesktopFileName(u"pomuri"_s);
+    setWindowIcon(QIcon(u":/pomuri/pomuri.png"_s));
+    // The clock has no taskbar entry; closing a dialog must not end the program.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool FormApplication::notify(QObject *receiver, QEvent *event)
+{
+    bool handled = false;
+    FormRuntime::runHandler([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+} // namespace platform

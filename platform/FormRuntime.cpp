@@ -1,0 +1,134 @@
+#include "platform/FormRuntime.h"
+
+#include "platform/MessageBox.h"
+#include "platform/RuntimeError.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMetaObject>
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+bool ended = false;
+int endStatus = 0;
+bool reporting = false;
+} // namespace
+
+Form::Form(Qt::WindowFlags flags)
+    : QWidget(nullptr, flags)
+{
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    FormRuntime::unload(*this);
+}
+
+void FormRuntime::show(QWidget &form)
+{
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
+void FormRuntime::hide(QWidget &form)
+{
+    form.hide();
+}
+
+void FormRuntime::unload(Form &form)
+{
+    if (form.m_unloaded)
+        return;
+    form.m_unloaded = true;
+    form.hide();
+    // The unload may come from one of the form's own handlers, still on the stack.
+    form.deleteLater();
+}
+
+void FormRuntime::popUpMenu(QMenu &menu, QPoint globalPosition)
+{
+    menu.exec(globalPosition);
+}
+
+void FormRuntime::end(int status)
+{
+    if (ended)
+        return;
+    ended = true;
+    endStatus = status;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(status);
+}
+
+bool FormRuntime::hasEnded()
+{
+    return ended;
+}
+
+int FormRuntime::exitStatus()
+{
+    return endStatus;
+}
+
+void FormRuntime::unloadAll()
+{
+    // Deleting one form may delete other top-level widgets it owns (its pop-up menu, say).
+    QList<QPointer<Form>> forms;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form *>(window))
+            forms.append(form);
+    }
+    for (const QPointer<Form> &form : forms) {
+        if (form) {
+            form->m_unloaded = true;
+            delete form.data();
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void FormRuntime::resetForTests()
+{
+    if (ended) {
+        // An exit requested with no loop running makes every later nested loop return at once;
+        // only a run of the application's own loop clears that.
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QCoreApplication::exec();
+    }
+    ended = false;
+    endStatus = 0;
+    reporting = false;
+}
+
+void FormRuntime::runHandler(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(error);
+    } catch (const std::exception &error) {
+        reportRuntimeError(RuntimeError(51, u"内部エラーです。(%1)"_s.arg(QString::fromLocal8Bit(error.what()))));
+    }
+}
+
+void FormRuntime::reportRuntimeError(const RuntimeError &error)
+{
+    // One report is enough: timers keep firing while the box is open.
+    if (reporting || ended)
+        return;
+    reporting = true;
+    // Nothing half-updated stays on screen while the user reads the report.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    MessageBox::critical(error.reportText(), QCoreApplication::applicationName());
+    end(runtimeErrorExitStatus);
+}
+
+} // namespace platform

@@ -1,0 +1,107 @@
+#include "platform/TimeTexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace platform {
+
+namespace {
+
+/// The literal text between the first field of a Qt date/time format and the next one,
+/// e.g. ":" from "H:mm" or "/" from "yyyy/MM/dd"; quoted literals are unquoted.
+QString separatorAfterFirstField(const QString &format, const QString &fieldLetters)
+{
+    qsizetype i = 0;
+    while (i < format.size() && !fieldLetters.contains(format.at(i)))
+        ++i;
+    const QChar field = i < format.size() ? format.at(i) : QChar();
+    while (i < format.size() && format.at(i) == field)
+        ++i;
+
+    QString separator;
+    bool quoted = false;
+    for (; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            if (i + 1 < format.size() && format.at(i + 1) == u'\'') {
+                separator += c;
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+            continue;
+        }
+        if (!quoted && c.isLetter())
+            break;
+        separator += c;
+    }
+    return separator;
+}
+
+QString twoDigits(int value)
+{
+    return u"%1"_s.arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString joined(const QString &separator, int first, int second, int third, int firstWidth = 2)
+{
+    return u"%1"_s.arg(first, firstWidth, 10, QLatin1Char('0')) + separator + twoDigits(second) + separator + twoDigits(third);
+}
+
+} // namespace
+
+LocaleMarks LocaleMarks::of(const QLocale &locale)
+{
+    LocaleMarks marks{
+        separatorAfterFirstField(locale.timeFormat(QLocale::ShortFormat), u"Hh"_s),
+        separatorAfterFirstField(locale.dateFormat(QLocale::ShortFormat), u"yMd"_s),
+        locale.amText(),
+        locale.pmText(),
+    };
+    // A locale without a usable mark must still give a readable, well-formed text.
+    if (marks.timeSeparator.trimmed().isEmpty())
+        marks.timeSeparator = u":"_s;
+    if (marks.dateSeparator.trimmed().isEmpty())
+        marks.dateSeparator = u"/"_s;
+    if (marks.morning.isEmpty())
+        marks.morning = u"AM"_s;
+    if (marks.afternoon.isEmpty())
+        marks.afternoon = u"PM"_s;
+    return marks;
+}
+
+namespace timeTexts {
+
+QString time24(const QDateTime &moment, const QLocale &locale)
+{
+    const QTime time = moment.time();
+    return joined(LocaleMarks::of(locale).timeSeparator, time.hour(), time.minute(), time.second());
+}
+
+QString time12(const QDateTime &moment, const QLocale &locale)
+{
+    const QTime time = moment.time();
+    const LocaleMarks marks = LocaleMarks::of(locale);
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return joined(marks.timeSeparator, hour12, time.minute(), time.second()) + u' '
+        + (time.hour() < 12 ? marks.morning : marks.afternoon);
+}
+
+QString date(const QDateTime &moment, const QLocale &locale)
+{
+    const QDate day = moment.date();
+    return joined(LocaleMarks::of(locale).dateSeparator, day.year(), day.month(), day.day(), 4);
+}
+
+QString shortDate(const QDateTime &moment, const QLocale &locale)
+{
+    const QDate day = moment.date();
+    return joined(LocaleMarks::of(locale).dateSeparator, day.year() % 100, day.month(), day.day());
+}
+
+QString defaultTime(const QDateTime &moment, const QLocale &locale)
+{
+    return locale.toString(moment.time(), QLocale::LongFormat);
+}
+
+} // namespace timeTexts
+} // namespace platform

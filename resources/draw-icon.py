@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Draws pomuri's icon: a small blue clock face at ten past ten, 32 x 32, an 8-bit palette PNG.
+
+Usage: draw-icon.py OUTPUT.png   (standard library only, so it runs anywhere)
+"""
+import math
+import struct
+import sys
+import zlib
+
+SIZE = 32
+PALETTE = [
+    (0, 0, 0),        # 0 transparent background
+    (0, 0, 0),        # 1 border
+    (0, 0, 255),      # 2 face
+    (192, 0, 0),      # 3 hour hand
+    (255, 0, 0),      # 4 minute hand
+    (255, 255, 255),  # 5 second hand and ticks
+]
+TRANSPARENT, BORDER, FACE, HOUR, MINUTE, SECOND = range(6)
+
+
+def draw():
+    pixels = [[TRANSPARENT] * SIZE for _ in range(SIZE)]
+    centre = (SIZE - 1) / 2
+    for y in range(SIZE):
+        for x in range(SIZE):
+            distance = math.hypot(x - centre, y - centre)
+            if distance <= 15.5:
+                pixels[y][x] = BORDER if distance > 13.8 else FACE
+
+    def line(angle_degrees, length, colour, width):
+        angle = math.radians(angle_degrees - 90)
+        steps = int(length * 4)
+        for step in range(steps + 1):
+            r = length * step / steps
+            px = centre + math.cos(angle) * r
+            py = centre + math.sin(angle) * r
+            for dy in range(-(width // 2), width - width // 2):
+                for dx in range(-(width // 2), width - width // 2):
+                    x, y = round(px + dx), round(py + dy)
+                    if 0 <= x < SIZE and 0 <= y < SIZE:
+                        pixels[y][x] = colour
+
+    for hour in range(12):
+        angle = math.radians(hour * 30)
+        x = round(centre + math.sin(angle) * 11.5)
+        y = round(centre - math.cos(angle) * 11.5)
+        pixels[y][x] = SECOND
+    line(10 * 30 + 5, 7, HOUR, 2)
+    line(10 * 6, 11, MINUTE, 1)
+    line(35 * 6, 11, SECOND, 1)
+    return pixels
+
+
+def png(pixels):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 3, 0, 0, 0)
+    palette = b"".join(bytes(colour) for colour in PALETTE)
+    alpha = bytes([0] + [255] * (len(PALETTE) - 1))
+    rows = b"".join(b"\x00" + bytes(row) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"PLTE", palette)
+            + chunk(b"tRNS", alpha) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    with open(sys.argv[1], "wb") as output:
+        output.write(png(draw()))

@@ -1,0 +1,21 @@
+// Takes the clock's single-instance lock the way the program does, prints "running" or
+// "refused", and if running holds the lock until its standard input closes.
+#include "platform/SingleInstance.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("pomuri"));
+    const bool refused = platform::SingleInstance::anotherCopyIsRunning();
+    std::puts(refused ? "refused" : "running");
+    std::fflush(stdout);
+    if (refused)
+        return 0;
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}

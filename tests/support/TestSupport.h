@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/ClockSource.h"
+#include "platform/FormApplication.h"
+#include "platform/FormRuntime.h"
+#include "platform/SingleInstance.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+/// A clock that shows the time the test sets, installed for the test's lifetime.
+class FixedClock final : public platform::ClockSource
+{
+public:
+    explicit FixedClock(QDateTime moment);
+    ~FixedClock() override;
+    FixedClock(const FixedClock &) = delete;
+    FixedClock &operator=(const FixedClock &) = delete;
+
+    QDateTime now() const override { return m_moment; }
+    void set(QDateTime moment) { m_moment = std::move(moment); }
+    void advance(int seconds) { m_moment = m_moment.addSecs(seconds); }
+
+private:
+    QDateTime m_moment;
+};
+
+[[nodiscard]] QDateTime today(int hour, int minute, int second);
+
+/// Every form unloaded and the program's end forgotten, so the next test starts from nothing.
+void resetForms();
+
+/// Runs action once the next modal dialog is up, passing it the dialog; gives up after five seconds.
+void whenModalAppears(std::function<void(QWidget *)> action);
+
+/// The application object of the program, a private lock directory, and Qt Test's runner.
+#define POMURI_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char *argv[])                                                             \
+    {                                                                                            \
+        QTemporaryDir runtimeDirectory;                                                          \
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));                  \
+        platform::FormApplication application(argc, argv);                                       \
+        TestObject test;                                                                         \
+        const int failures = QTest::qExec(&test, argc, argv);                                    \
+        platform::FormRuntime::unloadAll();                                                      \
+        platform::SingleInstance::release();                                                     \
+        return failures;                                                                         \
+    }
