@@ -1,0 +1,110 @@
+#include "menu/Form3.h"
+
+#include "platform/LayoutFonts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using platform::FormRuntime;
+
+namespace {
+
+/// A picture box showing the application icon at its natural size from the top-left corner,
+/// clipped by the box. It takes the keyboard focus like any picture box.
+class IconBox : public QFrame
+{
+public:
+    explicit IconBox(QWidget *parent)
+        : QFrame(parent)
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        const QRect inside = contentsRect();
+        painter.setClipRect(inside);
+        painter.drawPixmap(inside.topLeft(), QApplication::windowIcon().pixmap(32, 32));
+        if (hasFocus()) {
+            QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+            painter.setPen(dotted);
+            painter.drawRect(inside.adjusted(0, 0, -1, -1));
+        }
+    }
+};
+
+QLabel *label(const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    auto *result = new QLabel(text, parent);
+    result->setObjectName(name);
+    result->setGeometry(geometry);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+void colour(QLabel *label, const QColor &color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+Form3::Form3()
+{
+    using namespace platform::fonts;
+    setObjectName(u"Form3"_s);
+    setWindowTitle(u"このソフトについて"_s);
+    resize(platform::px(clientWidthTwips), platform::px(clientHeightTwips));
+    setFont(proportionalGothic(9));
+
+    // Created in tab order, which is also the focus chain.
+    Label1 = label(u"Label1"_s, u"ぽむりの時計　改良版"_s, Label1Rect.pixels(), this);
+    Label1->setFont(proportionalGothic(12, Bold));
+    colour(Label1, titleColor);
+
+    Picture1 = new IconBox(this);
+    Picture1->setObjectName(u"Picture1"_s);
+    Picture1->setGeometry(Picture1Rect.pixels());
+
+    Command1 = new QPushButton(u"O k"_s, this);
+    Command1->setObjectName(u"Command1"_s);
+    Command1->setGeometry(Command1Rect.pixels());
+    // Enter presses the button only while it has the focus; the window has no default button.
+    Command1->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+
+    Label2 = label(u"Label2"_s, u"免責事項"_s, Label2Rect.pixels(), this);
+    Label2->setFont(proportionalGothic(9, Bold));
+
+    Label3 = label(u"Label3"_s,
+                   u"このソフトを使用して生じたいかなる障害も作者は一切責任を負いません。"
+                   u"自己責任でご使用ください。又不具合やバグなどがございましたらメールにて問い合わせください。"_s,
+                   Label3Rect.pixels(), this);
+    Label3->setWordWrap(true);
+
+    Label4 = label(u"Label4"_s, u"連絡先：pomuri@example.com"_s, Label4Rect.pixels(), this);
+    Label4->setFont(fixedGothic(11.25, Bold | Italic));
+    colour(Label4, contactColor);
+
+    Label5 = label(u"Label5"_s, u"バージョン：0.0.8"_s, Label5Rect.pixels(), this);
+    Label5->setFont(fixedGothic(12, Bold));
+    colour(Label5, versionColor);
+
+    Picture1->setFocus();
+}
+
+void Form3::Command1_Click()
+{
+    FormRuntime::unload(*this);
+}

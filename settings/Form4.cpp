@@ -1,0 +1,146 @@
+#include "settings/Form4.h"
+
+#include "clock/Form1.h"
+#include "clock/ReadoutLabel.h"
+#include "menu/Form3.h"
+#include "platform/ClockSource.h"
+#include "platform/LayoutFonts.h"
+#include "platform/Stacking.h"
+#include "platform/TimeTexts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+using platform::FormRuntime;
+using platform::px;
+
+namespace {
+
+template <typename Widget, typename... Args>
+Widget *placed(const QString &name, const QRect &geometry, QWidget *parent, Args &&...args)
+{
+    auto *widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+Form4::Form4()
+    : platform::Form(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"Form4"_s);
+    setWindowTitle(u"ぽむりの時計の設定"_s);
+    setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
+    setFont(platform::fonts::proportionalGothic(9));
+
+    Frame1 = placed<QGroupBox>(u"Frame1"_s, Frame1Rect.pixels(), this, u"二重起動"_s);
+    Frame6 = placed<QGroupBox>(u"Frame6"_s, Frame6Rect.pixels(), this, u"バージョン情報"_s);
+    Frame4 = placed<QGroupBox>(u"Frame4"_s, Frame4Rect.pixels(), this, u"終了オプション"_s);
+    Frame2 = placed<QGroupBox>(u"Frame2"_s, Frame2Rect.pixels(), this, u"透過率"_s);
+    Frame5 = placed<QGroupBox>(u"Frame5"_s, Frame5Rect.pixels(), this, u"表示"_s);
+    Frame3 = placed<QGroupBox>(u"Frame3"_s, Frame3Rect.pixels(), this, u"表記方法"_s);
+
+    Option1 = placed<QRadioButton>(u"Option1"_s, Option1Rect.pixels(), Frame1, u"二重起動防止"_s);
+
+    Label3 = placed<QLabel>(u"Label3"_s, Label3Rect.pixels(), Frame2, u"薄"_s);
+    Label2 = placed<QLabel>(u"Label2"_s, Label2Rect.pixels(), Frame2, u"濃"_s);
+    HScroll1 = placed<QScrollBar>(u"HScroll1"_s, HScroll1Rect.pixels(), Frame2, Qt::Horizontal);
+    HScroll1->setRange(0, 100);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setValue(startingPercent);
+    // The value is reported when a thumb drag ends, not while the thumb moves.
+    HScroll1->setTracking(false);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    Text1 = placed<QLineEdit>(u"Text1"_s, Text1Rect.pixels(), Frame2, QString::number(startingPercent));
+    Text1->setFont(platform::fonts::proportionalGothic(11.25, platform::fonts::Bold));
+    // Only the slider sets the percentage; typing here could never change a setting.
+    Text1->setReadOnly(true);
+    Label1 = placed<QLabel>(u"Label1"_s, Label1Rect.pixels(), Frame2, u"%"_s);
+    Label1->setFont(platform::fonts::proportionalGothic(12, platform::fonts::Bold));
+    Command1 = placed<QPushButton>(u"Command1"_s, Command1Rect.pixels(), Frame2, u"変更"_s);
+
+    Option2 = placed<QRadioButton>(u"Option2"_s, Option2Rect.pixels(), Frame3, u"２４時間表記"_s);
+    Option3 = placed<QRadioButton>(u"Option3"_s, Option3Rect.pixels(), Frame3, u"12時間表記"_s);
+    Command5 = placed<QPushButton>(u"Command5"_s, Command5Rect.pixels(), Frame3, u"O k"_s);
+
+    Option4 = placed<QRadioButton>(u"Option4"_s, Option4Rect.pixels(), Frame4, u"設定の終了"_s);
+    Option5 = placed<QRadioButton>(u"Option5"_s, Option5Rect.pixels(), Frame4, u"このソフトを終了する"_s);
+    Command3 = placed<QPushButton>(u"Command3"_s, Command3Rect.pixels(), Frame4, u"Ok"_s);
+
+    Option6 = placed<QRadioButton>(u"Option6"_s, Option6Rect.pixels(), Frame5, u"通常"_s);
+    Option7 = placed<QRadioButton>(u"Option7"_s, Option7Rect.pixels(), Frame5, u"手前に表示"_s);
+    locate_click = placed<QPushButton>(u"locate_click"_s, locate_clickRect.pixels(), Frame5, u"Ok"_s);
+
+    Command4 = placed<QPushButton>(u"Command4"_s, Command4Rect.pixels(), Frame6, u"開く"_s);
+
+    for (QRadioButton *selected : {Option1, Option2, Option4, Option6})
+        selected->setChecked(true);
+
+    const QList<QWidget *> tabOrder{Option1, Command1, Option2, Option3, Option4, Option5, Command3,
+                                    Option6, Option7, locate_click, Command4, Text1, HScroll1, Command5};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form4::HScroll1_Change);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
+    connect(locate_click, &QPushButton::clicked, this, &Form4::locate_click_Click);
+}
+
+void Form4::HScroll1_Change()
+{
+    Text1->setText(QString::number(HScroll1->value()));
+}
+
+void Form4::Command1_Click()
+{
+    std::int32_t percent = HScroll1->value();
+    platform::defaultInstance<Form1>().ColorDataChange(percent);
+}
+
+void Form4::Command3_Click()
+{
+    if (Option4->isChecked())
+        FormRuntime::hide(*this);
+    else
+        FormRuntime::end(0);
+}
+
+void Form4::Command4_Click()
+{
+    FormRuntime::show(platform::defaultInstance<Form3>());
+    FormRuntime::hide(*this);
+}
+
+void Form4::Command5_Click()
+{
+    Form1 &clock = platform::defaultInstance<Form1>();
+    if (Option2->isChecked()) {
+        // Switching the readout is all that is asked for: the system clock is left alone.
+        clock.Label1->setVisible(true);
+        clock.Label2->setVisible(false);
+        clock.Label1->setText(platform::timeTexts::defaultTime(platform::ClockSource::current().now()));
+    } else {
+        const QString time12 = platform::timeTexts::time12(platform::ClockSource::current().now());
+        clock.Label1->setVisible(false);
+        clock.Label2->setVisible(true);
+        clock.Label2->setText(time12);
+    }
+    clock.Label1->setTransparentBackground(true);
+}
+
+void Form4::locate_click_Click()
+{
+    const auto order = Option6->isChecked() ? platform::StackingOrder::Normal : platform::StackingOrder::InFront;
+    platform::placeInStackingOrder(platform::defaultInstance<Form1>(), order);
+}
