@@ -8,6 +8,7 @@
 #include "platform/Stacking.h"
 #include "platform/TimeTexts.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,8 @@ Form4::Form4()
     Frame3 = placed<QGroupBox>(u"Frame3"_s, Frame3Rect.pixels(), this, u"表記方法"_s);
 
     Option1 = placed<QRadioButton>(u"Option1"_s, Option1Rect.pixels(), Frame1, u"二重起動防止"_s);
+    // Alone in its frame, it still must not be cleared by a click; an exclusive group sees to that.
+    (new QButtonGroup(Frame1))->addButton(Option1);
 
     Label3 = placed<QLabel>(u"Label3"_s, Label3Rect.pixels(), Frame2, u"薄"_s);
     Label2 = placed<QLabel>(u"Label2"_s, Label2Rect.pixels(), Frame2, u"濃"_s);
