@@ -1,5 +1,7 @@
 #include "platform/TimeTexts.h"
 
+#include <QRegularExpression>
+
 using namespace Qt::StringLiterals;
 
 namespace platform {
@@ -100,7 +102,10 @@ QString shortDate(const QDateTime &moment, const QLocale &locale)
 
 QString defaultTime(const QDateTime &moment, const QLocale &locale)
 {
-    return locale.toString(moment.time(), QLocale::LongFormat);
+    // The locale's long time format, without the time zone it appends ("19時05分09秒", not "… JST").
+    static const QRegularExpression zoneField(u"\\s*(?<!')\\bt+\\b(?!')\\s*"_s);
+    const QString format = locale.timeFormat(QLocale::LongFormat).remove(zoneField).trimmed();
+    return locale.toString(moment.time(), format);
 }
 
 } // namespace timeTexts

@@ -49,6 +49,13 @@ private Q_SLOTS:
         QCOMPARE(timeTexts::date(evening, american), u"2026/03/29"_s);
     }
 
+    void defaultTimeShouldCarryNoTimeZone()
+    {
+        const QDateTime evening(QDate(2026, 3, 29), QTime(19, 5, 9));
+        QCOMPARE(timeTexts::defaultTime(evening, QLocale(QLocale::Japanese, QLocale::Japan)), u"19時05分09秒"_s);
+        QCOMPARE(timeTexts::defaultTime(evening, QLocale(QLocale::German, QLocale::Germany)), u"19:05:09"_s);
+    }
+
     void shouldUseTheDefaultLocaleWhenNoneIsGiven()
     {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
