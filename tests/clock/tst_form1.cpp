@@ -4,7 +4,6 @@
 #include "clock/ReadoutLabel.h"
 #include "menu/Form2.h"
 #include "platform/FormTimer.h"
-#include "platform/ScreenMetrics.h"
 #include "platform/WindowOpacity.h"
 #include "settings/Form4.h"
 
@@ -54,10 +53,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        platform::ScreenMetrics screen;
-        screen.widthTwips = 1024 * 15;
-        screen.heightTwips = 768 * 15;
-        platform::ScreenMetrics::override(screen);
+        pinScreen1024x768();
     }
     void init() { clock = std::make_unique<FixedClock>(today(19, 5, 9)); }
     void cleanup()
@@ -137,26 +133,6 @@ private Q_SLOTS:
         QVERIFY(!form.Timer5->isTicking());
         // Until the first tick the hands stand where the layout puts them.
         QCOMPARE(QPointF(form.Line3.x1, form.Line3.y1), QPointF(120, 24));
-    }
-
-    void translucencyShouldCoverTheWholeWindow_data()
-    {
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<int>("alpha");
-        QTest::newRow("opaque") << 100 << 255;
-        QTest::newRow("invisible") << 0 << 0;
-        QTest::newRow("half") << 50 << 128;
-    }
-    void translucencyShouldCoverTheWholeWindow()
-    {
-        QFETCH(int, percent);
-        QFETCH(int, alpha);
-        Form1 &form = defaultInstance<Form1>();
-        std::int32_t value = percent;
-        form.ColorDataChange(value);
-        QCOMPARE(int(platform::windowAlpha(form)), alpha);
-        QCOMPARE(form.opacityPercentValue(), percent);
-        QCOMPARE(value, percent);
     }
 
     void handsShouldFollowTheTimeTextOnly()

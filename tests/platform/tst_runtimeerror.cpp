@@ -46,14 +46,6 @@ private Q_SLOTS:
         QVERIFY(platform::FormRuntime::hasEnded());
         QVERIFY(ticks >= 1);
     }
-
-    void errorOutsideTheEventLoopShouldEndTheProgramToo()
-    {
-        whenModalAppears([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Ok)->click(); });
-        platform::FormRuntime::runHandler([] { (void)platform::checked::textToInt32(u"x"_s); });
-        QVERIFY(platform::FormRuntime::hasEnded());
-        QCOMPARE(platform::FormRuntime::exitStatus(), platform::FormRuntime::runtimeErrorExitStatus);
-    }
 };
 
 POMURI_TEST_MAIN(TestRuntimeError)

@@ -4,7 +4,6 @@
 #include "clock/ReadoutLabel.h"
 #include "menu/Form2.h"
 #include "menu/Form3.h"
-#include "platform/ScreenMetrics.h"
 #include "platform/Stacking.h"
 #include "platform/WindowOpacity.h"
 #include "settings/Form4.h"
@@ -55,10 +54,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-        platform::ScreenMetrics screen;
-        screen.widthTwips = 1024 * 15;
-        screen.heightTwips = 768 * 15;
-        platform::ScreenMetrics::override(screen);
+        pinScreen1024x768();
     }
     void init()
     {

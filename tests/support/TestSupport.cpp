@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "platform/ScreenMetrics.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -17,6 +19,14 @@ FixedClock::~FixedClock()
 QDateTime today(int hour, int minute, int second)
 {
     return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, second));
+}
+
+void pinScreen1024x768()
+{
+    platform::ScreenMetrics screen;
+    screen.widthTwips = 1024 * 15;
+    screen.heightTwips = 768 * 15;
+    platform::ScreenMetrics::override(screen);
 }
 
 void resetForms()

@@ -30,6 +30,9 @@ private:
 
 [[nodiscard]] QDateTime today(int hour, int minute, int second);
 
+/// Pins the primary screen to 1024 x 768 pixels at 15 twips per pixel.
+void pinScreen1024x768();
+
 /// Every form unloaded and the program's end forgotten, so the next test starts from nothing.
 void resetForms();
 
