@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build clean
+.PHONY: run test build clean screenshot
 
 run: build
 	$(BUILD)/pomuri
@@ -17,6 +17,10 @@ build:
 	scripts/install-deps build
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+screenshot: build
+	scripts/install-deps test
+	scripts/screenshot $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -13,7 +13,7 @@ FormApplication::FormApplication(int &argc, char **argv)
 {
     setApplicationName(u"pomuri"_s);
     setApplicationVersion(u"1.0.0.0"_s);
-    setDesktopFileName(u"pomuri"_s);
+    setDesktopFileName(u"com.example.pomuri"_s);
     setWindowIcon(QIcon(u":/pomuri/pomuri.png"_s));
     // The clock has no taskbar entry; closing a dialog must not end the program.
     setQuitOnLastWindowClosed(false);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws pomuri's icon: a small blue clock face at ten past ten, 32 x 32, an 8-bit palette PNG.
+"""Draws pomuri's icon: a small blue clock face at ten past ten, 32 x 32, 256 colours.
 
-Usage: draw-icon.py OUTPUT.png   (standard library only, so it runs anywhere)
+Usage: draw-icon.py OUTPUT.png OUTPUT.ico   (standard library only, so it runs anywhere)
+The PNG is for the desktop and the program's window icon, the ICO for the Windows resource script.
 """
 import math
 import struct
@@ -66,8 +67,28 @@ def png(pixels):
             + chunk(b"tRNS", alpha) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+def ico(pixels):
+    """One 32 x 32 image, 8 bits a pixel from a 256-entry palette, with its transparency mask."""
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE) + bytes(4 * (256 - len(PALETTE)))
+    colours = b"".join(bytes(row) for row in reversed(pixels))
+    mask = b""
+    for row in reversed(pixels):
+        bits = 0
+        for x, index in enumerate(row):
+            if index == TRANSPARENT:
+                bits |= 1 << (31 - x)
+        mask += struct.pack(">I", bits)
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 8, 0, 0, 0, 0, 256, 0)
+    image = header + palette + colours + mask
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 8, len(image), 22)
+    return directory + image
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
+    pixels = draw()
     with open(sys.argv[1], "wb") as output:
-        output.write(png(draw()))
+        output.write(png(pixels))
+    with open(sys.argv[2], "wb") as output:
+        output.write(ico(pixels))
