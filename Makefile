@@ -7,11 +7,16 @@ JOBS ?= $(shell nproc)
 run: build
 	$(BUILD)/pomuri
 
+# Every test runs twice: in the ordinary build, and in one with AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak detection on), where any report fails the run.
 test:
 	scripts/install-deps test
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPOMURI_SANITIZE=ON
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS)
 
 build:
 	scripts/install-deps build

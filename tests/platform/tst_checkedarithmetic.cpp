@@ -14,12 +14,12 @@ private Q_SLOTS:
     {
         QCOMPARE(subtract16(-32767, 1), -32768);
         QCOMPARE(multiply32(8421504, 255), 2147483520);
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, multiply16(5462, 6));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, subtract16(-32768, 1));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, subtract32(-2147483647 - 1, 1));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, multiply32(8421505, 255));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, roundToInt16(32767.5));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, roundToInt32(std::numeric_limits<double>::quiet_NaN()));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)multiply16(5462, 6));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)subtract16(-32768, 1));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)subtract32(-2147483647 - 1, 1));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)multiply32(8421505, 255));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)roundToInt16(32767.5));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)roundToInt32(std::numeric_limits<double>::quiet_NaN()));
     }
 
     void shouldRoundHalvesToEven_data()
@@ -55,8 +55,8 @@ private Q_SLOTS:
             QCOMPARE(error.number(), 13);
             QCOMPARE(error.reportText(), u"実行時エラー '13':\n\n型が一致しません。"_s);
         }
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, textToInt32(QString()));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, textToInt32(u"99999999999"_s));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)textToInt32(QString()));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)textToInt32(u"99999999999"_s));
     }
 };
 

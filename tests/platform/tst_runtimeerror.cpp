@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "clock/Form1.h"
 #include "platform/CheckedArithmetic.h"
 #include "platform/FormTimer.h"
 #include "platform/RuntimeError.h"
@@ -45,6 +46,28 @@ private Q_SLOTS:
         QCOMPARE(text, u"実行時エラー '6':\n\nオーバーフローしました。"_s);
         QVERIFY(platform::FormRuntime::hasEnded());
         QVERIFY(ticks >= 1);
+    }
+
+    void overflowInAFormHandlerShouldLeaveNoWindowBehind()
+    {
+        pinScreen1024x768();
+        Form1 &clock = platform::defaultInstance<Form1>();
+        platform::FormRuntime::show(clock);
+        QString text;
+        bool clockHidden = false;
+        whenModalAppears([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            text = box->text();
+            clockHidden = !clock.isVisible();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTimer::singleShot(0, &clock, [&clock] {
+            std::int32_t percent = 12900; // 12900 × 255 ÷ 100 does not fit 16 bits
+            clock.ColorDataChange(percent);
+        });
+        QCOMPARE(QCoreApplication::exec(), platform::FormRuntime::runtimeErrorExitStatus);
+        QCOMPARE(text, u"実行時エラー '6':\n\nオーバーフローしました。"_s);
+        QVERIFY(clockHidden);
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <memory>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -90,6 +92,68 @@ private Q_SLOTS:
         QCOMPARE(lockFolder.permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                               | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
                  QFile::Permissions());
+    }
+
+    void simultaneousStartsShouldLeaveExactlyOne()
+    {
+        for (int race = 0; race < 20; ++race) {
+            Copy first(environment);
+            Copy second(environment);
+            const QStringList answers{first.answer(), second.answer()};
+            QCOMPARE(answers.count(u"running"_s), 1);
+            QCOMPARE(answers.count(u"refused"_s), 1);
+        }
+    }
+
+    void unusableRuntimeDirectoryShouldStillAllowOneCopy_data()
+    {
+        QTest::addColumn<QString>("runtime");
+        QTest::newRow("missing") << u"/nonexistent/pomuri-test"_s;
+        QTest::newRow("a file") << u"FILE"_s;
+        QTest::newRow("not writable") << u"READONLY"_s;
+    }
+    void unusableRuntimeDirectoryShouldStillAllowOneCopy()
+    {
+        QFETCH(QString, runtime);
+        if (runtime == u"FILE"_s) {
+            runtime = directory->path() + u"/not-a-directory"_s;
+            QFile file(runtime);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (runtime == u"READONLY"_s) {
+            if (::geteuid() == 0)
+                QSKIP("root writes anywhere");
+            runtime = directory->path() + u"/read-only"_s;
+            QVERIFY(QDir().mkdir(runtime));
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        Copy first(environment);
+        QCOMPARE(first.answer(), u"running"_s);
+        Copy second(environment);
+        QCOMPARE(second.answer(), u"refused"_s);
+    }
+
+    void anotherUsersLockShouldNotStopThisUsersClock()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making a folder of another user's takes root");
+        // Someone else took the private folder's name first and put a lock in it.
+        environment.remove(u"XDG_RUNTIME_DIR"_s);
+        environment.insert(u"HOME"_s, directory->path() + u"/home"_s);
+        const QString squatted = directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid());
+        QVERIFY(QDir().mkpath(squatted));
+        QFile lock(squatted + u"/pomuri.lock"_s);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("1\npomuri\nlocalhost\n");
+        lock.close();
+        QCOMPARE(::chown(QFile::encodeName(squatted).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(squatted).constData(), 0777), 0);
+
+        Copy first(environment);
+        QCOMPARE(first.answer(), u"running"_s);
+        Copy second(environment);
+        QCOMPARE(second.answer(), u"refused"_s);
+        QVERIFY(QFileInfo::exists(directory->path() + u"/home/.cache/pomuri-%1/pomuri.lock"_s.arg(::geteuid())));
     }
 
 private:
