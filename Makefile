@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build clean screenshot
+.PHONY: run test build clean screenshot bench
 
 run: build
 	$(BUILD)/pomuri
@@ -22,6 +22,13 @@ build:
 	scripts/install-deps build
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Idle cost against xclock, oclock and a minimal Qt clock: BENCH_ROUNDS rounds of BENCH_SECONDS.
+BENCH_ROUNDS ?= 3
+BENCH_SECONDS ?= 60
+bench: build
+	scripts/install-deps bench
+	bench/run $(BUILD) $(BENCH_ROUNDS) $(BENCH_SECONDS)
 
 screenshot: build
 	scripts/install-deps test

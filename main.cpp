@@ -6,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     using platform::FormRuntime;
+    platform::FormApplication::configureWindowSystem();
     platform::FormApplication application(argc, argv);
 
     FormRuntime::runHandler([] {

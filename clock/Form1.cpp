@@ -75,10 +75,8 @@ Form1::Form1()
     setObjectName(u"Form1"_s);
     setWindowTitle(u"ぽむりの時計"_s);
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    // paintEvent covers every pixel from the face cache, white background included.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     Label1 = makeReadout(u"Label1"_s, Label1Rect.pixels(), this);
     Label1->setObjectName(u"Label1"_s);
@@ -207,12 +205,29 @@ void Form1::moveHand(HandLine &line, float x1, float y1)
     update(handBounds(line));
 }
 
-void Form1::paintEvent(QPaintEvent *)
+void Form1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QPixmap &face = faceImage();
+    const qreal ratio = face.devicePixelRatio();
+    for (const QRect &area : event->region())
+        painter.drawPixmap(area, face, QRectF(area.topLeft() * ratio, area.size() * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
-    drawFace(painter);
-    drawHands(painter);
+    drawHands(painter, event->region());
+}
+
+const QPixmap &Form1::faceImage()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (faceCache.isNull() || faceCache.devicePixelRatio() != ratio) {
+        faceCache = QPixmap(size() * ratio);
+        faceCache.setDevicePixelRatio(ratio);
+        faceCache.fill(Qt::white);
+        QPainter painter(&faceCache);
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawFace(painter);
+    }
+    return faceCache;
 }
 
 void Form1::drawFace(QPainter &painter) const
@@ -230,9 +245,11 @@ void Form1::drawFace(QPainter &painter) const
     painter.restore();
 }
 
-void Form1::drawHands(QPainter &painter) const
+void Form1::drawHands(QPainter &painter, const QRegion &exposed) const
 {
     for (const HandLine *line : {&Line1, &Line2, &Line3}) {
+        if (!exposed.intersects(handBounds(*line)))
+            continue;
         painter.save();
         // Odd widths sit on pixel centres so that an upright hand stays crisp.
         if (line->width % 2 == 1)

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QPixmap>
 #include <QString>
 
 #include <cstdint>
@@ -84,8 +85,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    /// The white background and the face, drawn once into a cache: they never change.
+    [[nodiscard]] const QPixmap &faceImage();
     void drawFace(QPainter &painter) const;
-    void drawHands(QPainter &painter) const;
+    void drawHands(QPainter &painter, const QRegion &exposed) const;
     void moveHand(HandLine &line, float x1, float y1);
     /// Reads the clock once and makes currentTimeText from it, keeping the time it shows.
     void refreshCurrentTimeText();
@@ -98,4 +101,5 @@ private:
     /// The moment currentTimeText was made from; the hands read their time from it.
     QTime currentTime;
     platform::WindowDrag drag;
+    QPixmap faceCache;
 };

@@ -1,15 +1,27 @@
 #include "clock/ReadoutLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace clockwindow {
 
+namespace {
+constexpr int glyphMargin = 4;
+}
+
 ReadoutLabel::ReadoutLabel(const QString &caption, QWidget *parent)
-    : QLabel(caption, parent)
+    : QWidget(parent)
+    , m_text(caption)
 {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextFormat(Qt::PlainText);
     setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void ReadoutLabel::setText(const QString &caption)
+{
+    if (caption == m_text)
+        return;
+    m_text = caption;
+    update();
 }
 
 void ReadoutLabel::setTransparentBackground(bool transparent)
@@ -31,6 +43,47 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT released(event->button());
+}
+
+void ReadoutLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    qreal x = 0;
+    for (const QChar character : std::as_const(m_text)) {
+        const Glyph &image = glyph(character);
+        painter.drawPixmap(QPointF(x - glyphMargin, 0), image.image);
+        x += image.advance;
+    }
+}
+
+void ReadoutLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        m_glyphs.clear();
+    QWidget::changeEvent(event);
+}
+
+const ReadoutLabel::Glyph &ReadoutLabel::glyph(QChar character)
+{
+    const qreal ratio = devicePixelRatioF();
+    auto found = m_glyphs.find(character);
+    if (found != m_glyphs.end() && found->image.devicePixelRatio() == ratio)
+        return *found;
+
+    const QFontMetricsF metrics(font());
+    Glyph made;
+    made.advance = metrics.horizontalAdvance(character);
+    // Room on both sides for the parts of a glyph that reach past its advance.
+    const QSizeF size(made.advance + 2 * glyphMargin, height());
+    made.image = QPixmap((size * ratio).toSize());
+    made.image.setDevicePixelRatio(ratio);
+    made.image.fill(Qt::transparent);
+    QPainter painter(&made.image);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QPointF(glyphMargin, metrics.ascent()), QString(character));
+    painter.end();
+    return *m_glyphs.insert(character, made);
 }
 
 } // namespace clockwindow

@@ -1,16 +1,26 @@
 #pragma once
 
-#include <QLabel>
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
 
 namespace clockwindow {
 
-/// A digital readout on the clock face. Unlike a plain label it keeps the mouse to itself, so a
-/// press on it never drags the clock or opens its menu; it reports the release instead.
-class ReadoutLabel : public QLabel
+/// A digital readout on the clock face: one line of text, left and top aligned, on a transparent
+/// or an opaque background.
+///
+/// Unlike a plain label it keeps the mouse to itself, so a press on it never drags the clock or
+/// opens its menu; it reports the release instead. Its caption changes every second, so setting
+/// it only marks the readout for repainting (nothing is laid out), and it draws the text from
+/// images of the characters it has already shown.
+class ReadoutLabel : public QWidget
 {
     Q_OBJECT
 public:
     explicit ReadoutLabel(const QString &caption, QWidget *parent);
+
+    void setText(const QString &caption);
+    [[nodiscard]] QString text() const { return m_text; }
 
     /// Opaque (the form's button-face colour behind the text) or transparent.
     void setTransparentBackground(bool transparent);
@@ -23,6 +33,19 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Glyph
+    {
+        QPixmap image;
+        qreal advance = 0;
+    };
+    const Glyph &glyph(QChar character);
+
+    QString m_text;
+    QHash<QChar, Glyph> m_glyphs;
 };
 
 } // namespace clockwindow

@@ -53,6 +53,18 @@ QString joined(const QString &separator, int first, int second, int third, int f
 
 LocaleMarks LocaleMarks::of(const QLocale &locale)
 {
+    // Every tick asks for the same locale's marks; read its formats once.
+    static QLocale lastLocale = QLocale::c();
+    static LocaleMarks lastMarks = ofUncached(QLocale::c());
+    if (!(locale == lastLocale)) {
+        lastMarks = ofUncached(locale);
+        lastLocale = locale;
+    }
+    return lastMarks;
+}
+
+LocaleMarks LocaleMarks::ofUncached(const QLocale &locale)
+{
     LocaleMarks marks{
         separatorAfterFirstField(locale.timeFormat(QLocale::ShortFormat), u"Hh"_s),
         separatorAfterFirstField(locale.dateFormat(QLocale::ShortFormat), u"yMd"_s),

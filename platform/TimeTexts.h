@@ -15,6 +15,9 @@ struct LocaleMarks
     QString afternoon;
 
     [[nodiscard]] static LocaleMarks of(const QLocale &locale);
+
+private:
+    [[nodiscard]] static LocaleMarks ofUncached(const QLocale &locale);
 };
 
 /// The clock's time and date texts. Digits are always two (four for the year) with leading zeros;

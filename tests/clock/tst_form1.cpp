@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <QRadioButton>
 #include <QScrollBar>
 

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Turns the benchmark's samples into a Markdown table: medians with min-max, and the ratios of
+pomuri against xclock -update 1 and against the Qt floor."""
+import statistics
+import sys
+
+samples_path, instructions_path, rounds, seconds = sys.argv[1:5]
+columns = ["launch_ms", "client_ms_per_min", "server_ms_per_min", "wakeups_per_s", "rss_kb", "pss_kb"]
+titles = ["launch → first map (ms)", "client CPU (ms/min)", "X server CPU (ms/min)", "wake-ups/s",
+          "RSS (MB)", "PSS (MB)"]
+scale = {"rss_kb": 1 / 1024, "pss_kb": 1 / 1024}
+
+samples = {}
+with open(samples_path) as lines:
+    header = next(lines).strip().split("|")
+    for line in lines:
+        row = dict(zip(header, line.strip().split("|")))
+        samples.setdefault(row["program"], []).append(row)
+
+instructions = {}
+with open(instructions_path) as lines:
+    for line in lines:
+        name, count = line.strip().split("|")
+        instructions[name] = int(count)
+
+
+def values(program, column):
+    return [float(row[column]) * scale.get(column, 1) for row in samples[program]]
+
+
+def cell(program, column):
+    v = values(program, column)
+    return f"{statistics.median(v):.2f} ({min(v):.2f}–{max(v):.2f})"
+
+
+print(f"Idle cost, medians of {rounds} interleaved {seconds}-second windows (min–max), one bare Xvfb:\n")
+print("| program | " + " | ".join(titles) + " |")
+print("|---" * (len(titles) + 1) + "|")
+for program in samples:
+    print(f"| {program} | " + " | ".join(cell(program, c) for c in columns) + " |")
+
+
+def ratio(column, peer, combine=None):
+    if "pomuri" not in samples or peer not in samples:
+        return float("nan")
+    ours = statistics.median(values("pomuri", column)) if combine is None else combine("pomuri")
+    theirs = statistics.median(values(peer, column)) if combine is None else combine(peer)
+    return ours / theirs if theirs else float("inf")
+
+
+def idle_cpu(program):
+    return statistics.median(values(program, "client_ms_per_min")) + statistics.median(values(program, "server_ms_per_min"))
+
+
+print("\n| target | ratio | goal |")
+print("|---|---|---|")
+print(f"| idle CPU, client + X server, pomuri / xclock -update 1 | {ratio(None, 'xclock -update 1', idle_cpu):.2f} | ≤ 1.0 |")
+print(f"| wake-ups/s, pomuri / xclock -update 1 | {ratio('wakeups_per_s', 'xclock -update 1'):.2f} | ≤ 1.0 |")
+if instructions.get("pomuri") and instructions.get("Qt floor"):
+    print(f"| instructions per tick, pomuri / Qt floor ({instructions['pomuri']:,} / {instructions['Qt floor']:,}) "
+          f"| {instructions['pomuri'] / instructions['Qt floor']:.2f} | ≤ 0.5 |")
+print(f"| RSS, pomuri / Qt floor | {ratio('rss_kb', 'Qt floor'):.2f} | ≤ 1.05 |")
+print(f"| launch → first map, pomuri / Qt floor | {ratio('launch_ms', 'Qt floor'):.2f} | ≤ 1.25 |")
