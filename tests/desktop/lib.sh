@@ -119,6 +119,20 @@ blend() {
   echo $(((${1} * ${2} + 128 * (255 - ${2}) + 127) / 255))
 }
 
+# wait_for_exit PID: waits up to 5 s for a child of this shell to end; EXIT_STATUS is its exit
+# status, or "timeout". (Not in a subshell: only the parent can collect the status.)
+wait_for_exit() {
+  EXIT_STATUS=timeout
+  for _ in $(seq 50); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      EXIT_STATUS=$?
+      return
+    fi
+    sleep 0.1
+  done
+}
+
 opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing
   xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | awk -F' = ' '/=/ {print $2}'
 }

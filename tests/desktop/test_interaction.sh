@@ -78,16 +78,8 @@ check "the clock is still there" has_window "ぽむりの時計" 2
 open_settings || finish
 click_at $((sx + 322)) $((sy + 80))
 click_at $((sx + 432)) $((sy + 120))
-status=timeout
-for _ in $(seq 50); do
-  if ! kill -0 "$POMURI_PID" 2>/dev/null; then
-    wait "$POMURI_PID"
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
-check "このソフトを終了する ends the program with status 0 (got $status)" [ "$status" = 0 ]
+wait_for_exit "$POMURI_PID"
+check "このソフトを終了する ends the program with status 0 (got $EXIT_STATUS)" [ "$EXIT_STATUS" = 0 ]
 screenshot final >/dev/null
 
 finish

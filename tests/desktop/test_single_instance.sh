@@ -20,16 +20,8 @@ if [ -n "${warning:-}" ]; then
   xdotool windowactivate --sync "$warning" 2>/dev/null
   xdotool key --window "$warning" Return
 fi
-status=timeout
-for _ in $(seq 50); do
-  if ! kill -0 "$second" 2>/dev/null; then
-    wait "$second"
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
-check "the second copy exits with status 0 (got $status)" [ "$status" = 0 ]
+wait_for_exit "$second"
+check "the second copy exits with status 0 (got $EXIT_STATUS)" [ "$EXIT_STATUS" = 0 ]
 check "the first copy still runs" kill -0 "$first"
 a=$(readout_crop "$(screenshot tick-1)")
 sleep 1.2

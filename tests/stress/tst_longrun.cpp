@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-#include <numbers>
 
 using namespace Qt::StringLiterals;
 using platform::defaultInstance;
@@ -40,13 +38,6 @@ struct Census
     friend bool operator==(const Census &, const Census &) = default;
 };
 
-/// The hand's free end as plain geometry says, independent of the clock's own arithmetic.
-bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length)
-{
-    const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
-    return std::abs(line.x1 - (88 + std::cos(radians) * length)) < 1e-3
-        && std::abs(line.y1 - (80 + std::sin(radians) * length)) < 1e-3;
-}
 
 } // namespace
 

@@ -8,21 +8,13 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
-#include <cmath>
 #include <memory>
-#include <numbers>
 
 using namespace Qt::StringLiterals;
 using platform::defaultInstance;
 
 namespace {
 
-bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length)
-{
-    const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
-    return std::abs(line.x1 - (88 + std::cos(radians) * length)) < 1e-3
-        && std::abs(line.y1 - (80 + std::sin(radians) * length)) < 1e-3;
-}
 
 bool handsShow(const Form1 &form, QTime time)
 {

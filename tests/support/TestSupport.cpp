@@ -1,9 +1,13 @@
 #include "TestSupport.h"
 
+#include "clock/Form1.h"
 #include "platform/ScreenMetrics.h"
 
 #include <QApplication>
 #include <QTimer>
+
+#include <cmath>
+#include <numbers>
 
 FixedClock::FixedClock(QDateTime moment)
     : m_moment(std::move(moment))
@@ -19,6 +23,13 @@ FixedClock::~FixedClock()
 QDateTime today(int hour, int minute, int second)
 {
     return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, second));
+}
+
+bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length)
+{
+    const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
+    return std::abs(line.x1 - (88 + std::cos(radians) * length)) < 1e-3
+        && std::abs(line.y1 - (80 + std::sin(radians) * length)) < 1e-3;
 }
 
 void pinScreen1024x768()

@@ -30,6 +30,12 @@ private:
 
 [[nodiscard]] QDateTime today(int hour, int minute, int second);
 
+struct HandLine;
+
+/// Whether a hand's free end is where plain geometry puts a hand of this length at this clockwise
+/// angle from twelve o'clock (fixed end at the face's centre, 88, 80).
+[[nodiscard]] bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length);
+
 /// Pins the primary screen to 1024 x 768 pixels at 15 twips per pixel.
 void pinScreen1024x768();
 
