@@ -1,102 +1,63 @@
 #include "platform/FormTimer.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
-#include <algorithm>
+#include <map>
 
 namespace platform {
 
-/// The one precise timer behind every form timer: it wakes at the earliest due time and fires
-/// every timer that is due by then, give or take the slack.
-class TimerHub : public QObject
+/// One precise timer for every form timer of one period.
+class Beat : public QObject
 {
 public:
-    static TimerHub &instance()
+    explicit Beat(int intervalMs)
+        : QObject(QCoreApplication::instance())
     {
-        static QPointer<TimerHub> hub;
-        if (!hub)
-            hub = new TimerHub;
-        return *hub;
+        // Precise, so that a one-second beat does not drift against the second it shows.
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(intervalMs);
+        connect(&m_timer, &QTimer::timeout, this, &Beat::fire);
     }
 
-    void add(FormTimer *timer, int intervalMs)
+    static Beat &of(int intervalMs)
     {
-        m_entries.append({timer, m_clock.elapsed() + intervalMs, intervalMs, m_nextSequence++});
-        rearm();
+        static std::map<int, QPointer<Beat>> beats;
+        QPointer<Beat> &beat = beats[intervalMs];
+        if (!beat)
+            beat = new Beat(intervalMs);
+        return *beat;
     }
 
-    void remove(FormTimer *timer)
+    void join(FormTimer *member)
     {
-        m_entries.removeIf([timer](const Entry &entry) { return entry.timer == timer; });
-        rearm();
+        m_members.removeAll(member);
+        m_members.append(member);
+        if (!m_timer.isActive())
+            m_timer.start();
+    }
+
+    void leave(FormTimer *member)
+    {
+        m_members.removeAll(member);
+        if (m_members.isEmpty())
+            m_timer.stop();
     }
 
 private:
-    struct Entry
-    {
-        FormTimer *timer;
-        qint64 due;
-        int interval;
-        quint64 sequence;
-    };
-
-    /// A timer may fire this early, as Qt's coarse timers do (5 % of its interval), so that it
-    /// rides on a wake-up that is happening anyway rather than waking the program again.
-    static qint64 slack(const Entry &entry) { return entry.interval / 20; }
-
-    TimerHub()
-        : QObject(QCoreApplication::instance())
-    {
-        m_clock.start();
-        m_wake.setSingleShot(true);
-        m_wake.setTimerType(Qt::PreciseTimer);
-        connect(&m_wake, &QTimer::timeout, this, &TimerHub::fire);
-    }
-
-    void rearm()
-    {
-        if (m_entries.isEmpty()) {
-            m_wake.stop();
-            return;
-        }
-        const auto earliest = std::min_element(m_entries.cbegin(), m_entries.cend(),
-                                               [](const Entry &a, const Entry &b) { return a.due < b.due; });
-        m_wake.start(int(std::max<qint64>(0, earliest->due - m_clock.elapsed())));
-    }
-
     void fire()
     {
-        const qint64 now = m_clock.elapsed();
-        QList<Entry> due;
-        for (Entry &entry : m_entries) {
-            if (entry.due > now + slack(entry))
-                continue;
-            due.append(entry);
-            // Keep the phase; a due time missed altogether (a suspended machine) is skipped, not caught up.
-            do
-                entry.due += entry.interval;
-            while (entry.due <= now);
-        }
-        std::sort(due.begin(), due.end(), [](const Entry &a, const Entry &b) {
-            return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
-        });
-        rearm();
-        // A handler may stop, restart or destroy any timer, itself included.
-        for (const Entry &entry : std::as_const(due)) {
-            const bool stillThere = std::any_of(m_entries.cbegin(), m_entries.cend(),
-                                                [&](const Entry &e) { return e.sequence == entry.sequence; });
-            if (stillThere)
-                Q_EMIT entry.timer->timer();
+        // A handler may stop, restart or destroy any timer of the beat, itself included.
+        const QList<QPointer<FormTimer>> members(m_members.cbegin(), m_members.cend());
+        for (const QPointer<FormTimer> &member : members) {
+            if (member && m_members.contains(member.data()))
+                Q_EMIT member->timer();
         }
     }
 
-    QElapsedTimer m_clock;
-    QTimer m_wake;
-    QList<Entry> m_entries;
-    quint64 m_nextSequence = 0;
+    QTimer m_timer;
+    QList<FormTimer *> m_members;
 };
 
 FormTimer::FormTimer(int intervalMs, QObject *parent)
@@ -115,11 +76,11 @@ void FormTimer::setInterval(int intervalMs)
     if (m_ticking && intervalMs == m_interval)
         return;
     if (m_ticking)
-        TimerHub::instance().remove(this);
+        Beat::of(m_interval).leave(this);
     m_interval = intervalMs;
     m_ticking = intervalMs > 0;
     if (m_ticking)
-        TimerHub::instance().add(this, intervalMs);
+        Beat::of(m_interval).join(this);
 }
 
 } // namespace platform

@@ -8,10 +8,8 @@ namespace platform {
 /// means it never ticks. Setting a new interval starts the count afresh; setting the one it has
 /// changes nothing.
 ///
-/// All form timers share one wake-up source: a timer that falls due within 5 % of its interval
-/// after a wake-up fires on that wake-up, in the order the timers fall due, so a second of the
-/// clock costs one wake-up however many of its timers tick in it. Each timer keeps its own phase:
-/// it falls due every interval from when it was started, without drift.
+/// Timers of the same period share one beat: they fire on the same wake-up, in the order they
+/// were started, so a second of the clock costs one wake-up however many of its timers tick in it.
 class FormTimer : public QObject
 {
     Q_OBJECT
@@ -27,7 +25,7 @@ Q_SIGNALS:
     void timer();
 
 private:
-    friend class TimerHub;
+    friend class Beat;
     int m_interval = 0;
     bool m_ticking = false;
 };

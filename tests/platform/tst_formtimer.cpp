@@ -11,7 +11,7 @@ class TestFormTimer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void timersShouldFireInTheOrderTheyFallDue()
+    void timersOfOnePeriodShouldFireTogetherInStartOrder()
     {
         QObject owner;
         QStringList fired;
@@ -40,9 +40,8 @@ private Q_SLOTS:
         QTRY_VERIFY(fired.size() >= 4);
         QCOMPARE(fired.mid(0, 4), (QStringList{u"second"_s, u"first"_s, u"second"_s, u"first"_s}));
 
-        // A handler may destroy a timer; a destroyed timer never fires again.
+        // A handler may destroy a timer that would fire later in the same beat.
         connect(second, &FormTimer::timer, &owner, [&first] { delete std::exchange(first, nullptr); });
-        QTRY_VERIFY(!first);
         fired.clear();
         QTRY_VERIFY(fired.count(u"second"_s) >= 2);
         QVERIFY(!fired.contains(u"first"_s));
