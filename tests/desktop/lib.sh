@@ -20,6 +20,9 @@ trap cleanup_children EXIT
 fail() {
   echo "FAIL: $*" >&2
   failures=$((failures + 1))
+  # What the screen held when it failed, for whoever reads the artifacts.
+  import -window root "$ARTIFACTS/failure-$failures.png" 2>/dev/null
+  xwininfo -root -tree >"$ARTIFACTS/failure-$failures-windows.txt" 2>&1
 }
 
 check() { # check DESCRIPTION COMMAND...
@@ -55,7 +58,7 @@ start_pomuri() {
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.
 find_window() {
-  local title=$1 seconds=${2:-10} id
+  local title=$1 seconds=${2:-20} id
   for _ in $(seq $((seconds * 10))); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
     if [ -n "$id" ]; then
