@@ -64,7 +64,6 @@ public:
     HandLine Line3; ///< second hand
 
     [[nodiscard]] const QString &currentTimeTextValue() const { return currentTimeText; }
-    [[nodiscard]] const QString &currentTime12TextValue() const { return currentTime12Text; }
     [[nodiscard]] std::int32_t opacityPercentValue() const { return opacityPercent; }
 
     static constexpr int clientWidthTwips = 2670;

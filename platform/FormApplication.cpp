@@ -29,9 +29,13 @@ void FormApplication::configureWindowSystem()
 
 bool FormApplication::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    FormRuntime::runHandler([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    // Every event passes here: no wrapper, the catch costs only when something escapes.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        FormRuntime::reportEscapedError(std::current_exception());
+        return false;
+    }
 }
 
 } // namespace platform

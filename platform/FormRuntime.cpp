@@ -111,10 +111,21 @@ void FormRuntime::runHandler(const std::function<void()> &handler)
 {
     try {
         handler();
+    } catch (...) {
+        reportEscapedError(std::current_exception());
+    }
+}
+
+void FormRuntime::reportEscapedError(const std::exception_ptr &escaped)
+{
+    try {
+        std::rethrow_exception(escaped);
     } catch (const RuntimeError &error) {
         reportRuntimeError(error);
     } catch (const std::exception &error) {
         reportRuntimeError(RuntimeError(51, u"内部エラーです。(%1)"_s.arg(QString::fromLocal8Bit(error.what()))));
+    } catch (...) {
+        reportRuntimeError(RuntimeError(51, u"内部エラーです。"_s));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <exception>
 #include <functional>
 
 class QMenu;
@@ -55,6 +56,8 @@ public:
 
     /// Runs a handler; a run-time error escaping it is reported and ends the program non-zero.
     static void runHandler(const std::function<void()> &handler);
+    /// Reports whatever escaped a handler as a run-time error.
+    static void reportEscapedError(const std::exception_ptr &escaped);
     /// Reports a run-time error in a message box captioned with the application title, then ends.
     static void reportRuntimeError(const RuntimeError &error);
 

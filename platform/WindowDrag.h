@@ -19,7 +19,6 @@ public:
     bool follow(QPoint globalPosition);
     /// The button was released: the window stays where it is.
     void end();
-    [[nodiscard]] bool isFollowing() const { return m_following; }
 
 private:
     QWidget &m_window;
