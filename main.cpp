@@ -2,19 +2,19 @@
 #include "platform/FormApplication.h"
 #include "platform/FormRuntime.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     using platform::FormRuntime;
-    platform::FormApplication::configureWindowSystem();
+    if (const QString problem = platform::windowSystem::choose(); !problem.isEmpty()) {
+        std::fprintf(stderr, "pomuri: %s\n", qUtf8Printable(problem));
+        return 1;
+    }
     platform::FormApplication application(argc, argv);
-
-    FormRuntime::runHandler([] {
-        Form1 &clock = platform::defaultInstance<Form1>();
-        if (!FormRuntime::hasEnded())
-            FormRuntime::show(clock);
-    });
-    const int status = FormRuntime::hasEnded() ? FormRuntime::exitStatus() : application.exec();
+    const int status = FormRuntime::start<Form1>() ? application.exec() : FormRuntime::exitStatus();
     FormRuntime::unloadAll();
     platform::SingleInstance::release();
     return status;

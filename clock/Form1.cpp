@@ -7,12 +7,14 @@
 #include "platform/CheckedArithmetic.h"
 #include "platform/ClockSource.h"
 #include "platform/FormTimer.h"
+#include "platform/KeepOnDesktop.h"
 #include "platform/LayoutFonts.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/SingleInstance.h"
 #include "platform/TimeTexts.h"
 #include "platform/WindowOpacity.h"
+#include "platform/WindowSystem.h"
 #include "menu/Form2.h"
 #include "settings/Form4.h"
 
@@ -75,8 +77,14 @@ Form1::Form1()
     setObjectName(u"Form1"_s);
     setWindowTitle(u"ぽむりの時計"_s);
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
-    // paintEvent covers every pixel from the face cache, white background included.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    new platform::KeepOnDesktop(*this);
+    if (platform::windowSystem::hasWindowOpacity()) {
+        // paintEvent covers every pixel from the face cache, white background included.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    } else {
+        setAttribute(Qt::WA_TranslucentBackground);
+        paintedAlpha = 255;
+    }
 
     Label1 = makeReadout(u"Label1"_s, Label1Rect.pixels(), this);
     Label1->setObjectName(u"Label1"_s);
@@ -85,6 +93,8 @@ Form1::Form1()
     Label2->setObjectName(u"Label2"_s);
     Label2->setTransparentBackground(true);
     Label2->hide();
+    for (clockwindow::ReadoutLabel *readout : {Label1, Label2})
+        readout->setDrawnByWindow(paintedAlpha.has_value());
     connect(Label1, &clockwindow::ReadoutLabel::released, this, &Form1::Label1_MouseUp);
     connect(Label2, &clockwindow::ReadoutLabel::released, this, &Form1::Label2_MouseUp);
 
@@ -106,7 +116,7 @@ void Form1::Form_Load()
     using platform::FormRuntime;
 
     const platform::ScreenMetrics screen = platform::ScreenMetrics::current();
-    move(screen.desktopPixels(clockwindow::startPlacementTwips(screen)));
+    platform::windowSystem::placeWindow(*this, screen.desktopPixels(clockwindow::startPlacementTwips(screen)));
 
     opacityPercent = platform::checked::textToInt32(platform::defaultInstance<Form4>().Text1->text());
     ColorDataChange(opacityPercent);
@@ -135,7 +145,11 @@ void Form1::Form_Load()
 void Form1::ColorDataChange(std::int32_t &percent)
 {
     opacityPercent = percent;
-    platform::setWindowAlpha(*this, clockwindow::alphaForPercent(opacityPercent));
+    const std::uint8_t alpha = clockwindow::alphaForPercent(opacityPercent);
+    if (paintedAlpha)
+        paintedAlpha = alpha;
+    else
+        platform::setWindowAlpha(*this, alpha);
     update();
 }
 
@@ -208,12 +222,39 @@ void Form1::moveHand(HandLine &line, float x1, float y1)
 void Form1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (!paintedAlpha) {
+        drawScene(painter, event->region());
+        return;
+    }
+    // The scene is drawn opaque first, so that the whole of it, readout included, is laid down
+    // at one opacity, as a window opacity would.
+    QPixmap scene(size() * devicePixelRatioF());
+    scene.setDevicePixelRatio(devicePixelRatioF());
+    QPainter scenePainter(&scene);
+    drawScene(scenePainter, event->region());
+    for (clockwindow::ReadoutLabel *readout : {Label1, Label2}) {
+        if (readout->isVisible()) {
+            scenePainter.translate(readout->pos());
+            readout->drawText(scenePainter);
+            scenePainter.resetTransform();
+        }
+    }
+    scenePainter.end();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(*paintedAlpha / 255.0);
+    painter.drawPixmap(0, 0, scene);
+}
+
+void Form1::drawScene(QPainter &painter, const QRegion &exposed)
+{
     const QPixmap &face = faceImage();
     const qreal ratio = face.devicePixelRatio();
-    for (const QRect &area : event->region())
+    for (const QRect &area : exposed)
         painter.drawPixmap(area, face, QRectF(area.topLeft() * ratio, area.size() * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
-    drawHands(painter, event->region());
+    drawHands(painter, exposed);
 }
 
 const QPixmap &Form1::faceImage()
@@ -274,7 +315,7 @@ void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
         return; // The button is no longer held once the menu closes: nothing to drag.
     }
     if (button == Qt::LeftButton)
-        drag.begin(globalPosition);
+        drag.press(globalPosition);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
@@ -284,12 +325,15 @@ void Form1::mousePressEvent(QMouseEvent *event)
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
+    // A release that went elsewhere (another grab took it) must not leave the drag going.
     if (event->buttons().testFlag(Qt::LeftButton))
         drag.follow(event->globalPosition().toPoint());
+    else
+        drag.release();
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        drag.end();
+        drag.release();
 }

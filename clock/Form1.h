@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace clockwindow {
 class ReadoutLabel;
@@ -86,6 +87,7 @@ protected:
 private:
     /// The white background and the face, drawn once into a cache: they never change.
     [[nodiscard]] const QPixmap &faceImage();
+    void drawScene(QPainter &painter, const QRegion &exposed);
     void drawFace(QPainter &painter) const;
     void drawHands(QPainter &painter, const QRegion &exposed) const;
     void moveHand(HandLine &line, float x1, float y1);
@@ -101,4 +103,7 @@ private:
     QTime currentTime;
     platform::WindowDrag drag;
     QPixmap faceCache;
+    /// Set where the window system has no whole-window opacity: the window then paints its
+    /// translucency into its own pixels.
+    std::optional<std::uint8_t> paintedAlpha;
 };

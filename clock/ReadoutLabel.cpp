@@ -47,7 +47,14 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ReadoutLabel::paintEvent(QPaintEvent *)
 {
+    if (m_drawnByWindow)
+        return;
     QPainter painter(this);
+    drawText(painter);
+}
+
+void ReadoutLabel::drawText(QPainter &painter)
+{
     qreal x = 0;
     for (const QChar character : std::as_const(m_text)) {
         const Glyph &image = glyph(character);

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace clockwindow {
 
 /// A digital readout on the clock face: one line of text, left and top aligned, on a transparent
@@ -21,6 +23,11 @@ public:
 
     void setText(const QString &caption);
     [[nodiscard]] QString text() const { return m_text; }
+
+    /// Draws the text with its top-left corner at the painter's origin.
+    void drawText(QPainter &painter);
+    /// Leaves the drawing to the window, which then calls drawText itself.
+    void setDrawnByWindow(bool drawnByWindow) { m_drawnByWindow = drawnByWindow; }
 
     /// Opaque (the form's button-face colour behind the text) or transparent.
     void setTransparentBackground(bool transparent);
@@ -46,6 +53,7 @@ private:
 
     QString m_text;
     QHash<QChar, Glyph> m_glyphs;
+    bool m_drawnByWindow = false;
 };
 
 } // namespace clockwindow

@@ -18,12 +18,14 @@ add_library(pomuri_forms STATIC
   platform/FormApplication.cpp
   platform/FormRuntime.cpp
   platform/FormTimer.cpp
+  platform/KeepOnDesktop.cpp
   platform/LayoutFonts.cpp
   platform/MessageBox.cpp
   platform/ScreenMetrics.cpp
   platform/Stacking.cpp
   platform/WindowDrag.cpp
   platform/WindowOpacity.cpp
+  platform/WindowSystem.cpp
   clock/Form1.cpp
   clock/ReadoutLabel.cpp
   settings/Form4.cpp
@@ -31,6 +33,13 @@ add_library(pomuri_forms STATIC
   menu/Form3.cpp
 )
 target_link_libraries(pomuri_forms PUBLIC pomuri_core Qt6::Widgets)
+# Whether an X display answers is asked before Qt starts, so that no display is a clear message.
+if(UNIX AND NOT APPLE)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
+  target_link_libraries(pomuri_forms PRIVATE PkgConfig::XCB)
+  target_compile_definitions(pomuri_forms PRIVATE POMURI_HAS_XCB=1)
+endif()
 qt_add_resources(pomuri_forms "pomuri_resources"
   PREFIX "/pomuri"
   BASE resources

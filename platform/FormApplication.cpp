@@ -19,14 +19,6 @@ FormApplication::FormApplication(int &argc, char **argv)
     setQuitOnLastWindowClosed(false);
 }
 
-void FormApplication::configureWindowSystem()
-{
-    // Shared-memory image transfer costs an extra X event and two thread wake-ups for every
-    // repaint; the clock repaints a few hundred pixels a second, which the socket carries for less.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-}
-
 bool FormApplication::notify(QObject *receiver, QEvent *event)
 {
     // Every event passes here: no wrapper, the catch costs only when something escapes.

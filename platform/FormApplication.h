@@ -12,9 +12,6 @@ class FormApplication : public QApplication
 public:
     FormApplication(int &argc, char **argv);
 
-    /// Settings of the window-system connection; must run before the application object exists.
-    static void configureWindowSystem();
-
     bool notify(QObject *receiver, QEvent *event) override;
 };
 

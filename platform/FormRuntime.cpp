@@ -31,6 +31,7 @@ void Form::closeEvent(QCloseEvent *event)
 
 void FormRuntime::show(QWidget &form)
 {
+    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.show();
     form.raise();
     form.activateWindow();

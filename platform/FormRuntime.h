@@ -39,6 +39,7 @@ private:
 class FormRuntime
 {
 public:
+    /// Shows a form modeless; a form already shown, even minimised, comes to the front, active.
     static void show(QWidget &form);
     static void hide(QWidget &form);
     static void unload(Form &form);
@@ -53,6 +54,11 @@ public:
     static void unloadAll();
     /// Forgets an earlier end(), so that a test can start the program again in one process.
     static void resetForTests();
+
+    /// Loads the start-up form and shows it, unless its load handler ended the program; true when
+    /// the program goes on to its event loop.
+    template <typename F>
+    static bool start();
 
     /// Runs a handler; a run-time error escaping it is reported and ends the program non-zero.
     static void runHandler(const std::function<void()> &handler);
@@ -99,6 +105,17 @@ void DefaultInstance<F>::create()
 {
     instance = new F;
     FormRuntime::load(*instance);
+}
+
+template <typename F>
+bool FormRuntime::start()
+{
+    runHandler([] {
+        F &form = defaultInstance<F>();
+        if (!hasEnded())
+            show(form);
+    });
+    return !hasEnded();
 }
 
 } // namespace platform

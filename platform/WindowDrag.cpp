@@ -1,5 +1,7 @@
 #include "platform/WindowDrag.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QWidget>
 #include <QWindow>
 
@@ -10,27 +12,30 @@ WindowDrag::WindowDrag(QWidget &window)
 {
 }
 
-void WindowDrag::begin(QPoint globalPress)
+void WindowDrag::press(QPoint globalPress)
 {
-    QWindow *handle = m_window.windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    // No window manager move to hand over to: follow the mouse ourselves.
     m_grabOffset = globalPress - m_window.pos();
-    m_following = true;
+    m_pressed = true;
 }
 
-bool WindowDrag::follow(QPoint globalPosition)
+void WindowDrag::follow(QPoint globalPosition)
 {
-    if (!m_following)
-        return false;
-    m_window.move(globalPosition - m_grabOffset);
-    return true;
+    if (!m_pressed)
+        return;
+    // A move handed to an X window manager before it has seen the press outlives a quick click and
+    // glues the window to the pointer; following our own events ends with our own release.
+    if (!windowSystem::clientPlacesWindows()) {
+        m_pressed = false;
+        if (QWindow *handle = m_window.windowHandle())
+            handle->startSystemMove();
+        return;
+    }
+    windowSystem::placeWindow(m_window, globalPosition - m_grabOffset);
 }
 
-void WindowDrag::end()
+void WindowDrag::release()
 {
-    m_following = false;
+    m_pressed = false;
 }
 
 } // namespace platform
