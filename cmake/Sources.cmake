@@ -17,6 +17,7 @@ target_link_libraries(pomuri_core PUBLIC Qt6::Core)
 add_library(pomuri_forms STATIC
   platform/FormApplication.cpp
   platform/FormRuntime.cpp
+  platform/FormStyle.cpp
   platform/FormTimer.cpp
   platform/KeepOnDesktop.cpp
   platform/LayoutFonts.cpp
@@ -26,6 +27,7 @@ add_library(pomuri_forms STATIC
   platform/WindowDrag.cpp
   platform/WindowOpacity.cpp
   platform/WindowSystem.cpp
+  clock/ClockAccessibility.cpp
   clock/Form1.cpp
   clock/ReadoutLabel.cpp
   settings/Form4.cpp

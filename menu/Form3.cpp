@@ -87,11 +87,16 @@ Form3::Form3()
     Label2 = label(u"Label2"_s, u"免責事項"_s, Label2Rect.pixels(), this);
     Label2->setFont(proportionalGothic(9, Bold));
 
-    Label3 = label(u"Label3"_s,
-                   u"このソフトを使用して生じたいかなる障害も作者は一切責任を負いません。"
-                   u"自己責任でご使用ください。又不具合やバグなどがございましたらメールにて問い合わせください。"_s,
-                   Label3Rect.pixels(), this);
+    Label3 = label(u"Label3"_s, {}, Label3Rect.pixels(), this);
     Label3->setWordWrap(true);
+    // Lines one em apart, as with the layout's own font: IPAPGothic's wider spacing would push the
+    // fourth line out of the box.
+    const QFontInfo disclaimerFont(Label3->font());
+    Label3->setTextFormat(Qt::RichText);
+    Label3->setText(u"<p style=\"line-height:%1%\">%2</p>"_s
+                        .arg(100.0 * disclaimerFont.pixelSize() / QFontMetricsF(Label3->font()).lineSpacing())
+                        .arg(u"このソフトを使用して生じたいかなる障害も作者は一切責任を負いません。"
+                             u"自己責任でご使用ください。又不具合やバグなどがございましたらメールにて問い合わせください。"_s));
 
     Label4 = label(u"Label4"_s, u"連絡先：pomuri@example.com"_s, Label4Rect.pixels(), this);
     Label4->setFont(fixedGothic(11.25, Bold | Italic));

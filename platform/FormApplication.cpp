@@ -1,8 +1,11 @@
 #include "platform/FormApplication.h"
 
 #include "platform/FormRuntime.h"
+#include "platform/FormStyle.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +20,11 @@ FormApplication::FormApplication(int &argc, char **argv)
     setWindowIcon(QIcon(u":/pomuri/pomuri.png"_s));
     // The clock has no taskbar entry; closing a dialog must not end the program.
     setQuitOnLastWindowClosed(false);
+    setStyle(new FormStyle);
+    // Qt's own texts (context menus, message-box buttons) in the user's language.
+    auto *qtTexts = new QTranslator(this);
+    if (qtTexts->load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool FormApplication::notify(QObject *receiver, QEvent *event)

@@ -22,6 +22,19 @@ using platform::px;
 
 namespace {
 
+/// The selected option is its group's one Tab stop, forwards and backwards, as on the desktop the
+/// layout comes from; Qt would make the option that last had the focus the stop instead.
+void keepSelectedOptionAsTabStop(const QList<QRadioButton *> &group)
+{
+    const auto follow = [group] {
+        for (QRadioButton *option : group)
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton *option : group)
+        QObject::connect(option, &QRadioButton::toggled, option, follow);
+    follow();
+}
+
 template <typename Widget, typename... Args>
 Widget *placed(const QString &name, const QRect &geometry, QWidget *parent, Args &&...args)
 {
@@ -62,6 +75,8 @@ Form4::Form4()
     // The value is reported when a thumb drag ends, not while the thumb moves.
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // Its jumps ("Scroll here", "Page left", ...) are not the layout's, and not in Japanese.
+    HScroll1->setContextMenuPolicy(Qt::PreventContextMenu);
     Text1 = placed<QLineEdit>(u"Text1"_s, Text1Rect.pixels(), Frame2, QString::number(startingPercent));
     Text1->setFont(platform::fonts::proportionalGothic(11.25, platform::fonts::Bold));
     // Only the slider sets the percentage; typing here could never change a setting.
@@ -86,6 +101,11 @@ Form4::Form4()
 
     for (QRadioButton *selected : {Option1, Option2, Option4, Option6})
         selected->setChecked(true);
+    for (const QList<QRadioButton *> &group : {QList{Option2, Option3}, QList{Option4, Option5}, QList{Option6, Option7}})
+        keepSelectedOptionAsTabStop(group);
+    // Enter presses the focused button; with no default button, Enter elsewhere does nothing.
+    for (QPushButton *button : {Command1, Command3, Command4, Command5, locate_click})
+        button->setAutoDefault(true);
 
     const QList<QWidget *> tabOrder{Option1, Command1, Option2, Option3, Option4, Option5, Command3,
                                     Option6, Option7, locate_click, Command4, Text1, HScroll1, Command5};
