@@ -1,5 +1,6 @@
 #include "clock/Form1.h"
 
+#include "clock/ClockAccessibility.h"
 #include "clock/HandGeometry.h"
 #include "clock/Placement.h"
 #include "clock/ReadoutLabel.h"
@@ -76,6 +77,7 @@ Form1::Form1()
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"ぽむりの時計"_s);
+    clockwindow::installClockAccessibility();
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     new platform::KeepOnDesktop(*this);
     if (platform::windowSystem::hasWindowOpacity()) {

@@ -1,5 +1,6 @@
 #include "clock/ReadoutLabel.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,6 +23,11 @@ void ReadoutLabel::setText(const QString &caption)
         return;
     m_text = caption;
     update();
+    // Only while an assistive technology listens: the clock's second must stay cheap.
+    if (QAccessible::isActive() && isVisible()) {
+        QAccessibleValueChangeEvent changed(this, m_text);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void ReadoutLabel::setTransparentBackground(bool transparent)
