@@ -50,7 +50,7 @@ QString currentTimeOf(QString (*format)(const QDateTime &, const QLocale &))
 QRect handBounds(const HandLine &line)
 {
     const QRectF span = QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2)).normalized();
-    const int margin = line.width + 2;
+    const int margin = line.width / 2 + 2;
     return span.toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
@@ -215,10 +215,10 @@ void Form1::moveHand(HandLine &line, float x1, float y1)
 {
     if (line.x1 == x1 && line.y1 == y1)
         return;
-    update(handBounds(line));
+    const QRect before = handBounds(line);
     line.x1 = x1;
     line.y1 = y1;
-    update(handBounds(line));
+    update(before | handBounds(line));
 }
 
 void Form1::paintEvent(QPaintEvent *event)
@@ -237,7 +237,7 @@ void Form1::paintEvent(QPaintEvent *event)
     for (clockwindow::ReadoutLabel *readout : {Label1, Label2}) {
         if (readout->isVisible()) {
             scenePainter.translate(readout->pos());
-            readout->drawText(scenePainter);
+            readout->drawText(scenePainter, readout->rect());
             scenePainter.resetTransform();
         }
     }
@@ -251,15 +251,17 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::drawScene(QPainter &painter, const QRegion &exposed)
 {
-    const QPixmap &face = faceImage();
-    const qreal ratio = face.devicePixelRatio();
-    for (const QRect &area : exposed)
-        painter.drawPixmap(area, face, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    // One copy of the exposed part: the painter is already clipped to exactly that region.
+    painter.drawPixmap(exposed.boundingRect(), dialImage(), exposed.boundingRect());
     painter.setRenderHint(QPainter::Antialiasing);
-    drawHands(painter, exposed);
+    // Drawn over the hour hand, in this order, exactly as if all three were drawn here.
+    for (const HandLine *line : {&Line2, &Line3}) {
+        if (exposed.intersects(handBounds(*line)))
+            drawHand(painter, *line);
+    }
 }
 
-const QPixmap &Form1::faceImage()
+const QPixmap &Form1::dialImage()
 {
     const qreal ratio = devicePixelRatioF();
     if (faceCache.isNull() || faceCache.devicePixelRatio() != ratio) {
@@ -269,8 +271,17 @@ const QPixmap &Form1::faceImage()
         QPainter painter(&faceCache);
         painter.setRenderHint(QPainter::Antialiasing);
         drawFace(painter);
+        dialCache = QPixmap();
     }
-    return faceCache;
+    const QPointF hourEnd(Line1.x1, Line1.y1);
+    if (dialCache.isNull() || dialHourEnd != hourEnd) {
+        dialCache = faceCache.copy();
+        QPainter painter(&dialCache);
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawHand(painter, Line1);
+        dialHourEnd = hourEnd;
+    }
+    return dialCache;
 }
 
 void Form1::drawFace(QPainter &painter) const
@@ -288,19 +299,15 @@ void Form1::drawFace(QPainter &painter) const
     painter.restore();
 }
 
-void Form1::drawHands(QPainter &painter, const QRegion &exposed) const
+void Form1::drawHand(QPainter &painter, const HandLine &line) const
 {
-    for (const HandLine *line : {&Line1, &Line2, &Line3}) {
-        if (!exposed.intersects(handBounds(*line)))
-            continue;
-        painter.save();
-        // Odd widths sit on pixel centres so that an upright hand stays crisp.
-        if (line->width % 2 == 1)
-            painter.translate(0.5, 0.5);
-        painter.setPen(QPen(line->color, line->width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(line->x1, line->y1), QPointF(line->x2, line->y2));
-        painter.restore();
-    }
+    painter.save();
+    // Odd widths sit on pixel centres so that an upright hand stays crisp.
+    if (line.width % 2 == 1)
+        painter.translate(0.5, 0.5);
+    painter.setPen(QPen(line.color, line.width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+    painter.restore();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -85,11 +85,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    /// The white background and the face, drawn once into a cache: they never change.
-    [[nodiscard]] const QPixmap &faceImage();
+    /// The white background, the face and the hour hand. Kept in caches: the face never changes
+    /// and the hour hand moves once a minute, so both are drawn then and not every second.
+    [[nodiscard]] const QPixmap &dialImage();
     void drawScene(QPainter &painter, const QRegion &exposed);
     void drawFace(QPainter &painter) const;
-    void drawHands(QPainter &painter, const QRegion &exposed) const;
+    void drawHand(QPainter &painter, const HandLine &line) const;
     void moveHand(HandLine &line, float x1, float y1);
     /// Reads the clock once and makes currentTimeText from it, keeping the time it shows.
     void refreshCurrentTimeText();
@@ -103,6 +104,8 @@ private:
     QTime currentTime;
     platform::WindowDrag drag;
     QPixmap faceCache;
+    QPixmap dialCache;
+    QPointF dialHourEnd;
     /// Set where the window system has no whole-window opacity: the window then paints its
     /// translucency into its own pixels.
     std::optional<std::uint8_t> paintedAlpha;

@@ -6,9 +6,6 @@
 
 namespace clockwindow {
 
-namespace {
-constexpr int glyphMargin = 4;
-}
 
 ReadoutLabel::ReadoutLabel(const QString &caption, QWidget *parent)
     : QWidget(parent)
@@ -21,13 +18,44 @@ void ReadoutLabel::setText(const QString &caption)
 {
     if (caption == m_text)
         return;
+    if (isVisible()) {
+        dropGlyphsOfAnotherRatio();
+        update(changedArea(m_text, caption));
+    }
     m_text = caption;
-    update();
     // Only while an assistive technology listens: the clock's second must stay cheap.
     if (QAccessible::isActive() && isVisible()) {
         QAccessibleValueChangeEvent changed(this, m_text);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+QRect ReadoutLabel::changedArea(const QString &before, const QString &after)
+{
+    // A second usually changes one digit: only glyphs that changed or moved are repainted.
+    QRect changed;
+    qreal beforeX = 0;
+    qreal afterX = 0;
+    for (qsizetype i = 0; i < qMax(before.size(), after.size()); ++i) {
+        const bool same = i < before.size() && i < after.size() && before.at(i) == after.at(i) && beforeX == afterX;
+        if (i < before.size()) {
+            if (!same)
+                changed |= glyphArea(beforeX, before.at(i));
+            beforeX += glyph(before.at(i)).advance;
+        }
+        if (i < after.size()) {
+            if (!same)
+                changed |= glyphArea(afterX, after.at(i));
+            afterX += glyph(after.at(i)).advance;
+        }
+    }
+    return changed;
+}
+
+QRect ReadoutLabel::glyphArea(qreal x, QChar character)
+{
+    const Glyph &image = glyph(character);
+    return QRectF(QPointF(x, 0) + image.area.topLeft(), image.area.size()).toAlignedRect();
 }
 
 void ReadoutLabel::setTransparentBackground(bool transparent)
@@ -51,21 +79,34 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
     Q_EMIT released(event->button());
 }
 
-void ReadoutLabel::paintEvent(QPaintEvent *)
+void ReadoutLabel::paintEvent(QPaintEvent *event)
 {
     if (m_drawnByWindow)
         return;
     QPainter painter(this);
-    drawText(painter);
+    drawText(painter, event->rect());
 }
 
-void ReadoutLabel::drawText(QPainter &painter)
+void ReadoutLabel::drawText(QPainter &painter, const QRect &area)
 {
+    dropGlyphsOfAnotherRatio();
     qreal x = 0;
     for (const QChar character : std::as_const(m_text)) {
         const Glyph &image = glyph(character);
-        painter.drawPixmap(QPointF(x - glyphMargin, 0), image.image);
+        const QPointF at = QPointF(x, 0) + image.area.topLeft();
+        if (QRectF(at, image.area.size()).toAlignedRect().intersects(area))
+            painter.drawPixmap(at, image.image);
         x += image.advance;
+    }
+}
+
+void ReadoutLabel::dropGlyphsOfAnotherRatio()
+{
+    // Asked once per change or paint, not per glyph: the question goes all the way to the screen.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_glyphRatio) {
+        m_glyphs.clear();
+        m_glyphRatio = ratio;
     }
 }
 
@@ -78,23 +119,27 @@ void ReadoutLabel::changeEvent(QEvent *event)
 
 const ReadoutLabel::Glyph &ReadoutLabel::glyph(QChar character)
 {
-    const qreal ratio = devicePixelRatioF();
     auto found = m_glyphs.find(character);
-    if (found != m_glyphs.end() && found->image.devicePixelRatio() == ratio)
+    if (found != m_glyphs.end())
         return *found;
+    const qreal ratio = devicePixelRatioF();
 
     const QFontMetricsF metrics(font());
+    const QRectF ink = metrics.boundingRect(character).translated(0, metrics.ascent());
     Glyph made;
     made.advance = metrics.horizontalAdvance(character);
-    // Room on both sides for the parts of a glyph that reach past its advance.
-    const QSizeF size(made.advance + 2 * glyphMargin, height());
-    made.image = QPixmap((size * ratio).toSize());
+    // The whole pixels the ink touches, so that the pen stays at a whole-pixel offset in the
+    // image and the glyph comes out exactly as if drawn straight onto the readout.
+    made.area = ink.toAlignedRect();
+    made.area.setTop(qMax(made.area.top(), 0)); // the readout cuts off what reaches past it
+    made.area.setBottom(qMin(made.area.bottom(), height() - 1));
+    made.image = QPixmap((QSizeF(made.area.size()) * ratio).toSize());
     made.image.setDevicePixelRatio(ratio);
     made.image.fill(Qt::transparent);
     QPainter painter(&made.image);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QPointF(glyphMargin, metrics.ascent()), QString(character));
+    painter.drawText(QPointF(-made.area.left(), metrics.ascent() - made.area.top()), QString(character));
     painter.end();
     return *m_glyphs.insert(character, made);
 }

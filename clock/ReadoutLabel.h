@@ -24,8 +24,8 @@ public:
     void setText(const QString &caption);
     [[nodiscard]] QString text() const { return m_text; }
 
-    /// Draws the text with its top-left corner at the painter's origin.
-    void drawText(QPainter &painter);
+    /// Draws the glyphs that reach into area, the text's top-left corner at the painter's origin.
+    void drawText(QPainter &painter, const QRect &area);
     /// Leaves the drawing to the window, which then calls drawText itself.
     void setDrawnByWindow(bool drawnByWindow) { m_drawnByWindow = drawnByWindow; }
 
@@ -44,15 +44,22 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    /// A character's image, cropped to its ink, and where it goes relative to the pen position.
     struct Glyph
     {
         QPixmap image;
+        QRect area; ///< relative to the pen at the readout's top-left corner
         qreal advance = 0;
     };
     const Glyph &glyph(QChar character);
+    void dropGlyphsOfAnotherRatio();
+    /// The pixels the glyph of character covers when the pen is at x.
+    [[nodiscard]] QRect glyphArea(qreal x, QChar character);
+    [[nodiscard]] QRect changedArea(const QString &before, const QString &after);
 
     QString m_text;
     QHash<QChar, Glyph> m_glyphs;
+    qreal m_glyphRatio = 0;
     bool m_drawnByWindow = false;
 };
 

@@ -39,14 +39,30 @@ QString separatorAfterFirstField(const QString &format, const QString &fieldLett
     return separator;
 }
 
-QString twoDigits(int value)
+/// value in ASCII digits, at least width of them with leading zeros.
+void appendDigits(QString &text, int value, int width)
 {
-    return u"%1"_s.arg(value, 2, 10, QLatin1Char('0'));
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0 || count < width);
+    while (count > 0)
+        text += QLatin1Char(digits[--count]);
 }
 
+/// Three fields joined by a separator; it runs every second, so it builds the text directly.
 QString joined(const QString &separator, int first, int second, int third, int firstWidth = 2)
 {
-    return u"%1"_s.arg(first, firstWidth, 10, QLatin1Char('0')) + separator + twoDigits(second) + separator + twoDigits(third);
+    QString text;
+    text.reserve(firstWidth + 4 + 2 * separator.size() + 3);
+    appendDigits(text, first, firstWidth);
+    text += separator;
+    appendDigits(text, second, 2);
+    text += separator;
+    appendDigits(text, third, 2);
+    return text;
 }
 
 } // namespace

@@ -39,10 +39,15 @@ bool waylandSocketExists()
 
 QString choose()
 {
+    // Settings of the window-system connection, before Qt reads them.
     // Shared-memory image transfer costs an extra X event and two thread wake-ups for every
     // repaint; the clock repaints a few hundred pixels a second, which the socket carries for less.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Qt's own event loop wakes once a second with a third of GLib's work; nothing here needs
+    // GLib's (no GTK dialogs or themes).
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
 
     const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
     const QString display = qEnvironmentVariable("DISPLAY");
