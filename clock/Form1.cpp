@@ -120,7 +120,7 @@ void Form1::Form_Load()
     const platform::ScreenMetrics screen = platform::ScreenMetrics::current();
     platform::windowSystem::placeWindow(*this, screen.desktopPixels(clockwindow::startPlacementTwips(screen)));
 
-    opacityPercent = platform::checked::textToInt32(platform::defaultInstance<Form4>().Text1->text());
+    opacityPercent = platform::checked::textToInt32(platform::defaultInstance<Form4>().values().Text1);
     ColorDataChange(opacityPercent);
 
     refreshCurrentTimeText();
@@ -131,7 +131,7 @@ void Form1::Form_Load()
     Label1->setText(currentTimeText);
     Label1->setTransparentBackground(true);
     // The notation choice is always still 24-hour here, so the readouts stay as they are.
-    [[maybe_unused]] const bool twentyFourHour = platform::defaultInstance<Form4>().Option2->isChecked();
+    [[maybe_unused]] const bool twentyFourHour = platform::defaultInstance<Form4>().values().Option2;
 
     // From here on the window's coordinates are pixels, as every value in this form already is.
 

@@ -4,6 +4,8 @@
 #include "platform/FormStyle.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -17,7 +19,10 @@ FormApplication::FormApplication(int &argc, char **argv)
     setApplicationName(u"pomuri"_s);
     setApplicationVersion(u"1.0.0.0"_s);
     setDesktopFileName(u"com.example.pomuri"_s);
-    setWindowIcon(QIcon(u":/pomuri/pomuri.png"_s));
+    // Read as the PNG it is: left to guess, Qt would load every image plugin to ask each one.
+    QImageReader icon(u":/pomuri/pomuri.png"_s, "png");
+    icon.setAutoDetectImageFormat(false);
+    setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
     // The clock has no taskbar entry; closing a dialog must not end the program.
     setQuitOnLastWindowClosed(false);
     setStyle(new FormStyle);

@@ -53,7 +53,17 @@ Form4::Form4()
     setWindowTitle(u"ぽむりの時計の設定"_s);
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     setFont(platform::fonts::proportionalGothic(9));
+}
 
+void Form4::setVisible(bool visible)
+{
+    if (visible && !Frame1)
+        createControls();
+    platform::Form::setVisible(visible);
+}
+
+void Form4::createControls()
+{
     Frame1 = placed<QGroupBox>(u"Frame1"_s, Frame1Rect.pixels(), this, u"二重起動"_s);
     Frame6 = placed<QGroupBox>(u"Frame6"_s, Frame6Rect.pixels(), this, u"バージョン情報"_s);
     Frame4 = placed<QGroupBox>(u"Frame4"_s, Frame4Rect.pixels(), this, u"終了オプション"_s);
@@ -71,13 +81,13 @@ Form4::Form4()
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
-    HScroll1->setValue(startingPercent);
+    HScroll1->setValue(m_values.HScroll1);
     // The value is reported when a thumb drag ends, not while the thumb moves.
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     // Its jumps ("Scroll here", "Page left", ...) are not the layout's, and not in Japanese.
     HScroll1->setContextMenuPolicy(Qt::PreventContextMenu);
-    Text1 = placed<QLineEdit>(u"Text1"_s, Text1Rect.pixels(), Frame2, QString::number(startingPercent));
+    Text1 = placed<QLineEdit>(u"Text1"_s, Text1Rect.pixels(), Frame2, m_values.Text1);
     Text1->setFont(platform::fonts::proportionalGothic(11.25, platform::fonts::Bold));
     // Only the slider sets the percentage; typing here could never change a setting.
     Text1->setReadOnly(true);
@@ -99,8 +109,10 @@ Form4::Form4()
 
     Command4 = placed<QPushButton>(u"Command4"_s, Command4Rect.pixels(), Frame6, u"開く"_s);
 
-    for (QRadioButton *selected : {Option1, Option2, Option4, Option6})
-        selected->setChecked(true);
+    Option1->setChecked(true);
+    (m_values.Option2 ? Option2 : Option3)->setChecked(true);
+    (m_values.Option4 ? Option4 : Option5)->setChecked(true);
+    (m_values.Option6 ? Option6 : Option7)->setChecked(true);
     for (const QList<QRadioButton *> &group : {QList{Option2, Option3}, QList{Option4, Option5}, QList{Option6, Option7}})
         keepSelectedOptionAsTabStop(group);
     // Enter presses the focused button; with no default button, Enter elsewhere does nothing.
@@ -113,6 +125,11 @@ Form4::Form4()
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form4::HScroll1_Change);
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) { m_values.HScroll1 = value; });
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &text) { m_values.Text1 = text; });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool checked) { m_values.Option2 = checked; });
+    connect(Option4, &QRadioButton::toggled, this, [this](bool checked) { m_values.Option4 = checked; });
+    connect(Option6, &QRadioButton::toggled, this, [this](bool checked) { m_values.Option6 = checked; });
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);

@@ -12,11 +12,29 @@ class QScrollBar;
 
 /// The settings dialog. Its controls hold the clock's settings for the run; every frame's choice
 /// takes effect only through that frame's own button.
+///
+/// The values exist from the dialog's creation (the clock's start-up reads them); the controls
+/// that show them are made when the dialog is first shown, so a dialog that is never opened costs
+/// the clock neither their memory nor their start-up time. From then on the controls hold the
+/// values and the values follow them.
 class Form4 : public platform::Form
 {
     Q_OBJECT
 public:
+    /// The settings, named after the controls that hold them.
+    struct Values
+    {
+        QString Text1;
+        int HScroll1;
+        bool Option2; ///< 24-hour notation; Option3 is the 12-hour one
+        bool Option4; ///< the exit button closes the settings; Option5 ends the program
+        bool Option6; ///< normal stacking; Option7 is in front
+    };
+
     Form4();
+
+    [[nodiscard]] const Values &values() const { return m_values; }
+    void setVisible(bool visible) override;
 
     void HScroll1_Change();
     void Command1_Click();
@@ -25,29 +43,30 @@ public:
     void Command5_Click();
     void locate_click_Click();
 
-    QGroupBox *Frame1;
-    QGroupBox *Frame2;
-    QGroupBox *Frame3;
-    QGroupBox *Frame4;
-    QGroupBox *Frame5;
-    QGroupBox *Frame6;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
-    QRadioButton *Option5;
-    QRadioButton *Option6;
-    QRadioButton *Option7;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QScrollBar *HScroll1;
-    QLineEdit *Text1;
-    QPushButton *Command1;
-    QPushButton *Command3;
-    QPushButton *Command4;
-    QPushButton *Command5;
-    QPushButton *locate_click;
+    // The controls, made on first show.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QRadioButton *Option5 = nullptr;
+    QRadioButton *Option6 = nullptr;
+    QRadioButton *Option7 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *locate_click = nullptr;
 
     static constexpr int clientWidthTwips = 7530;
     static constexpr int clientHeightTwips = 4365;
@@ -78,4 +97,9 @@ public:
     static constexpr platform::TwipsRect Command4Rect{240, 360, 1575, 375};
 
     static constexpr int startingPercent = 35;
+
+private:
+    void createControls();
+
+    Values m_values{QString::number(startingPercent), startingPercent, true, true, true};
 };
