@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMetaObject>
+#include <QPixmapCache>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +51,13 @@ void FormRuntime::unload(Form &form)
     form.hide();
     // The unload may come from one of the form's own handlers, still on the stack.
     form.deleteLater();
+}
+
+void FormRuntime::settleAfterStart()
+{
+    // Showing a window puts its icon into Qt's pixmap cache, whose flush timer would then wake the
+    // idle program every half minute; nothing else needs those pixmaps again.
+    QPixmapCache::clear();
 }
 
 void FormRuntime::popUpMenu(QMenu &menu, QPoint globalPosition)

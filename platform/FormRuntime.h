@@ -74,6 +74,7 @@ public:
 
 private:
     static void load(Form &form) { form.Form_Load(); }
+    static void settleAfterStart();
 };
 
 /// The one instance of a form the whole program refers to; created and loaded, hidden, on first use.
@@ -115,6 +116,7 @@ bool FormRuntime::start()
         if (!hasEnded())
             show(form);
     });
+    settleAfterStart();
     return !hasEnded();
 }
 
