@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build clean screenshot bench
+.PHONY: run test build clean screenshot bench package
 
 run: build
 	$(BUILD)/pomuri
@@ -29,6 +29,11 @@ BENCH_SECONDS ?= 60
 bench: build
 	scripts/install-deps bench
 	bench/run $(BUILD) $(BENCH_ROUNDS) $(BENCH_SECONDS)
+
+# The Debian package, pomuri_<version>-1_amd64.deb, in the build folder.
+package: build
+	scripts/install-deps package
+	cd $(BUILD) && cpack
 
 screenshot: build
 	scripts/install-deps test
