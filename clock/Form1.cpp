@@ -338,11 +338,8 @@ void Form1::mousePressEvent(QMouseEvent *event)
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    // A release that went elsewhere (another grab took it) must not leave the drag going.
     if (event->buttons().testFlag(Qt::LeftButton))
         drag.follow(event->globalPosition().toPoint());
-    else
-        drag.release();
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)

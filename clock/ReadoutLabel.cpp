@@ -73,6 +73,12 @@ void ReadoutLabel::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
+void ReadoutLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    // Passed on, the clock would take it for a drag of its own whose release it missed.
+    event->accept();
+}
+
 void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
