@@ -1,9 +1,8 @@
-# pomuri_add_test(NAME source... [LABELS label...])
+# pomuri_add_test(NAME SOURCES source... LABELS label... [RUNNER command...])
 # One test executable per unit, linked against the program's libraries (never the executable),
-# run by CTest on Qt's offscreen platform.
-# What every test's environment carries; in a sanitizer build, the sanitizers' settings too, so that
-# any report fails the test.
-set(POMURI_TEST_ENVIRONMENT "LC_ALL=C.UTF-8")
+# run by CTest on Qt's offscreen platform, as a Japanese user runs the clock. In a sanitizer build
+# the sanitizers' settings come with it, so that any report fails the test.
+set(POMURI_TEST_ENVIRONMENT "LANG=ja_JP.UTF-8" "LC_ALL=ja_JP.UTF-8")
 if(POMURI_SANITIZE)
   list(APPEND POMURI_TEST_ENVIRONMENT
     "ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:detect_stack_use_after_return=1"
@@ -12,12 +11,25 @@ if(POMURI_SANITIZE)
 endif()
 
 function(pomuri_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LABELS;RUNNER" ${ARGN})
   qt_add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE pomuri_forms pomuri_test_support Qt6::Test)
-  add_test(NAME ${name} COMMAND ${name})
+  target_link_libraries(${name} PRIVATE pomuri_test_support)
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${POMURI_TEST_ENVIRONMENT}"
     LABELS "${ARG_LABELS}"
     TIMEOUT 300)
+endfunction()
+
+# pomuri_add_desktop_test(NAME SESSION SCRIPT [ARG...]): the real program on a real desktop
+# (scripts/with-x-session), driven by xdotool; a failing one leaves its screenshots and logs in
+# desktop-artifacts/NAME of the build tree.
+function(pomuri_add_desktop_test name session script)
+  add_test(NAME ${name}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-x-session --session ${session}
+            ${CMAKE_CURRENT_BINARY_DIR}/desktop-artifacts/${name} ${CMAKE_CURRENT_SOURCE_DIR}/${script} ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "POMURI=$<TARGET_FILE:pomuri>;${POMURI_TEST_ENVIRONMENT}"
+    LABELS desktop
+    TIMEOUT 240)
 endfunction()

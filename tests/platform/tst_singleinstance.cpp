@@ -1,11 +1,11 @@
+// One clock per user, with real processes: a probe takes the lock the way the program does.
+// And without any display, the real program says so in one line and ends, having taken nothing.
 #include "TestSupport.h"
 
-#include "platform/SingleInstance.h"
-
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
-#include <memory>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,28 +14,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// A copy of the clock, as far as the lock is concerned.
-class Copy
+/// A copy of the clock, as far as the lock is concerned: it answers "running" or "refused".
+struct Copy : QProcess
 {
-public:
     explicit Copy(const QProcessEnvironment &environment)
     {
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(PROBE_PATH), {});
+        setProcessEnvironment(environment);
+        start(QStringLiteral(PROBE_PATH), {});
     }
-    ~Copy()
+    ~Copy() override
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
+        kill();
+        waitForFinished();
     }
-    QString answer()
-    {
-        process.waitForReadyRead(10000);
-        return QString::fromLatin1(process.readLine()).trimmed();
-    }
-    QProcess process;
+    QString answer() { return waitForReadyRead(10000) ? QString::fromLatin1(readLine()).trimmed() : QString(); }
 };
 
 } // namespace
@@ -50,110 +42,89 @@ private Q_SLOTS:
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_RUNTIME_DIR"_s, directory->path());
         environment.insert(u"TMPDIR"_s, directory->path() + u"/tmp"_s);
+        environment.insert(u"HOME"_s, directory->path() + u"/home"_s);
         QDir().mkpath(directory->path() + u"/tmp"_s);
     }
 
-    void secondCopyIsRefusedAndFirstKeepsRunning()
+    void aSecondCopyIsRefusedUntilTheFirstEndsOrIsKilled()
     {
-        Copy first(environment);
-        QCOMPARE(first.answer(), u"running"_s);
-        Copy second(environment);
-        QCOMPARE(second.answer(), u"refused"_s);
-        QVERIFY(second.process.waitForFinished(10000));
-        QCOMPARE(second.process.exitCode(), 0);
-        QCOMPARE(first.process.state(), QProcess::Running);
-
-        first.process.closeWriteChannel(); // the first copy ends normally
-        QVERIFY(first.process.waitForFinished(10000));
-        Copy third(environment);
-        QCOMPARE(third.answer(), u"running"_s);
+        auto first = std::make_unique<Copy>(environment);
+        QCOMPARE(first->answer(), u"running"_s);
+        QCOMPARE(Copy(environment).answer(), u"refused"_s);
+        QCOMPARE(first->state(), QProcess::Running);
+        first->closeWriteChannel(); // it ends normally
+        QVERIFY(first->waitForFinished(10000));
+        first = std::make_unique<Copy>(environment);
+        QCOMPARE(first->answer(), u"running"_s);
+        ::kill(pid_t(first->processId()), SIGKILL);
+        QVERIFY(first->waitForFinished(10000));
+        QCOMPARE(Copy(environment).answer(), u"running"_s);
     }
 
-    void killedCopyDoesNotBlockTheNextStart()
-    {
-        Copy first(environment);
-        QCOMPARE(first.answer(), u"running"_s);
-        ::kill(pid_t(first.process.processId()), SIGKILL);
-        QVERIFY(first.process.waitForFinished(10000));
-        Copy next(environment);
-        QCOMPARE(next.answer(), u"running"_s);
-    }
-
-    void withoutRuntimeDirectoryTheLockIsPrivateToThisUser()
-    {
-        environment.remove(u"XDG_RUNTIME_DIR"_s);
-        Copy first(environment);
-        QCOMPARE(first.answer(), u"running"_s);
-        Copy second(environment);
-        QCOMPARE(second.answer(), u"refused"_s);
-
-        const QFileInfo lockFolder(directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid()));
-        QVERIFY(lockFolder.isDir());
-        QCOMPARE(lockFolder.permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-                 QFile::Permissions());
-    }
-
-    void simultaneousStartsShouldLeaveExactlyOne()
-    {
-        for (int race = 0; race < 20; ++race) {
-            Copy first(environment);
-            Copy second(environment);
-            const QStringList answers{first.answer(), second.answer()};
-            QCOMPARE(answers.count(u"running"_s), 1);
-            QCOMPARE(answers.count(u"refused"_s), 1);
-        }
-    }
-
-    void unusableRuntimeDirectoryShouldStillAllowOneCopy_data()
+    void withoutAUsableRuntimeDirectoryTheLockGoesToAPrivateFolder_data()
     {
         QTest::addColumn<QString>("runtime");
+        QTest::newRow("unset") << QString();
         QTest::newRow("missing") << u"/nonexistent/pomuri-test"_s;
-        QTest::newRow("a file") << u"FILE"_s;
-        QTest::newRow("not writable") << u"READONLY"_s;
+        QTest::newRow("a file") << u"/etc/passwd"_s;
     }
-    void unusableRuntimeDirectoryShouldStillAllowOneCopy()
+    void withoutAUsableRuntimeDirectoryTheLockGoesToAPrivateFolder()
     {
         QFETCH(QString, runtime);
-        if (runtime == u"FILE"_s) {
-            runtime = directory->path() + u"/not-a-directory"_s;
-            QFile file(runtime);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else if (runtime == u"READONLY"_s) {
-            if (::geteuid() == 0)
-                QSKIP("root writes anywhere");
-            runtime = directory->path() + u"/read-only"_s;
-            QVERIFY(QDir().mkdir(runtime));
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::ExeOwner);
-        }
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
         Copy first(environment);
         QCOMPARE(first.answer(), u"running"_s);
-        Copy second(environment);
-        QCOMPARE(second.answer(), u"refused"_s);
+        QCOMPARE(Copy(environment).answer(), u"refused"_s);
+        const QFileInfo folder(directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid()));
+        QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
     }
 
-    void anotherUsersLockShouldNotStopThisUsersClock()
+    void aFolderOfAnotherUsersShouldNeverHoldTheLock_data()
     {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("private to its owner") << 0700;
+        QTest::newRow("open to all") << 0777;
+    }
+    void aFolderOfAnotherUsersShouldNeverHoldTheLock()
+    {
+        QFETCH(int, mode);
         if (::geteuid() != 0)
             QSKIP("making a folder of another user's takes root");
         // Someone else took the private folder's name first and put a lock in it.
         environment.remove(u"XDG_RUNTIME_DIR"_s);
-        environment.insert(u"HOME"_s, directory->path() + u"/home"_s);
         const QString squatted = directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid());
         QVERIFY(QDir().mkpath(squatted));
-        QFile lock(squatted + u"/pomuri.lock"_s);
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("1\npomuri\nlocalhost\n");
-        lock.close();
+        QVERIFY(QFile::copy(u"/etc/passwd"_s, squatted + u"/pomuri.lock"_s));
         QCOMPARE(::chown(QFile::encodeName(squatted).constData(), 65534, 65534), 0);
-        QCOMPARE(::chmod(QFile::encodeName(squatted).constData(), 0777), 0);
-
+        QCOMPARE(::chmod(QFile::encodeName(squatted).constData(), mode_t(mode)), 0);
         Copy first(environment);
         QCOMPARE(first.answer(), u"running"_s);
-        Copy second(environment);
-        QCOMPARE(second.answer(), u"refused"_s);
+        QCOMPARE(Copy(environment).answer(), u"refused"_s);
         QVERIFY(QFileInfo::exists(directory->path() + u"/home/.cache/pomuri-%1/pomuri.lock"_s.arg(::geteuid())));
+    }
+
+    void withoutADisplayTheProgramSaysSoAndEnds_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none set") << QString() << u"pomuri: no display: DISPLAY is not set\n"_s;
+        QTest::newRow("none answering") << u":127"_s << u"pomuri: cannot open the display ':127'\n"_s;
+    }
+    void withoutADisplayTheProgramSaysSoAndEnds()
+    {
+        QFETCH(QString, display);
+        QFETCH(QString, message);
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
+        environment.insert(u"DISPLAY"_s, display);
+        QProcess pomuri;
+        pomuri.setProcessEnvironment(environment);
+        pomuri.start(QStringLiteral(POMURI_PATH), {});
+        QVERIFY(pomuri.waitForFinished(10000));
+        QCOMPARE(pomuri.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(pomuri.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(pomuri.readAllStandardError()), message);
+        QCOMPARE(QDir(directory->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{u"tmp"_s});
     }
 
 private:

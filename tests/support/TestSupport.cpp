@@ -4,21 +4,14 @@
 #include "platform/ScreenMetrics.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
 #include <numbers>
 
-FixedClock::FixedClock(QDateTime moment)
-    : m_moment(std::move(moment))
-{
-    platform::ClockSource::install(this);
-}
-
-FixedClock::~FixedClock()
-{
-    platform::ClockSource::install(nullptr);
-}
+using namespace Qt::StringLiterals;
 
 QDateTime today(int hour, int minute, int second)
 {
@@ -60,4 +53,30 @@ void whenModalAppears(std::function<void(QWidget *)> action)
         }
     });
     poll->start(10);
+}
+
+QImage shownPixels(QWidget &window)
+{
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage freshPixels(QWidget &window)
+{
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool matchesReference(const QImage &image, const QString &name)
+{
+    const QString path = QStringLiteral(TESTS_DIR "/%1.png").arg(name);
+    const QImage reference(path);
+    if (reference.isNull()) {
+        image.save(path);
+        qWarning("wrote the missing reference %s", qPrintable(path));
+        return false;
+    }
+    if (reference.convertToFormat(QImage::Format_RGB32) == image.convertToFormat(QImage::Format_RGB32))
+        return true;
+    image.save(QFileInfo(path).fileName().replace(u".png"_s, u"-actual.png"_s));
+    return false;
 }

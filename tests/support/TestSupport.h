@@ -11,15 +11,14 @@
 
 #include <functional>
 
+struct HandLine;
+
 /// A clock that shows the time the test sets, installed for the test's lifetime.
 class FixedClock final : public platform::ClockSource
 {
 public:
-    explicit FixedClock(QDateTime moment);
-    ~FixedClock() override;
-    FixedClock(const FixedClock &) = delete;
-    FixedClock &operator=(const FixedClock &) = delete;
-
+    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) { install(this); }
+    ~FixedClock() override { install(nullptr); }
     QDateTime now() const override { return m_moment; }
     void set(QDateTime moment) { m_moment = std::move(moment); }
     void advance(int seconds) { m_moment = m_moment.addSecs(seconds); }
@@ -29,8 +28,6 @@ private:
 };
 
 [[nodiscard]] QDateTime today(int hour, int minute, int second);
-
-struct HandLine;
 
 /// Whether a hand's free end is where plain geometry puts a hand of this length at this clockwise
 /// angle from twelve o'clock (fixed end at the face's centre, 88, 80).
@@ -44,6 +41,14 @@ void resetForms();
 
 /// Runs action once the next modal dialog is up, passing it the dialog; gives up after five seconds.
 void whenModalAppears(std::function<void(QWidget *)> action);
+
+/// What the window shows now (its backing store), and what a complete repaint would show.
+[[nodiscard]] QImage shownPixels(QWidget &window);
+[[nodiscard]] QImage freshPixels(QWidget &window);
+
+/// Whether image equals the reference picture tests/<name>.png. A missing picture is written from
+/// image, to be looked at and committed; on a mismatch image is saved as <name>-actual.png here.
+[[nodiscard]] bool matchesReference(const QImage &image, const QString &name);
 
 /// The application object of the program, a private lock directory, and Qt Test's runner.
 #define POMURI_TEST_MAIN(TestObject)                                                              \

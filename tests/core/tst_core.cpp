@@ -1,0 +1,149 @@
+// What needs no window: checked arithmetic, placement, alpha, hand geometry, time texts, timers.
+#include "TestSupport.h"
+
+#include "clock/HandGeometry.h"
+#include "clock/Placement.h"
+#include "clock/Translucency.h"
+#include "platform/CheckedArithmetic.h"
+#include "platform/FormTimer.h"
+#include "platform/RuntimeError.h"
+#include "platform/TimeTexts.h"
+
+#include <cmath>
+#include <numbers>
+
+using namespace Qt::StringLiterals;
+using namespace clockwindow;
+using namespace platform;
+using platform::RuntimeError;
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void arithmeticShouldOverflowPastItsRangeAndRoundHalvesToEven()
+    {
+        QCOMPARE(checked::subtract16(-32767, 1), -32768);
+        QCOMPARE(checked::multiply32(8421504, 255), 2147483520);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::multiply16(5462, 6));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::multiply32(8421505, 255));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::roundToInt16(32767.5));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::roundToInt32(std::nan("")));
+        for (const auto &[value, rounded] : {std::pair{127.5, 128}, {76.5, 76}, {-2.5, -2}, {2.5000001, 3}})
+            QCOMPARE(checked::roundToInt32(value), rounded);
+        QCOMPARE(checked::textToInt32(u" 35.5 "_s), 36);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::textToInt32(u"三十五"_s));
+    }
+
+    void placementShouldKeepItsMarginsFromTheLowerRightCornerAndAlphaRoundHalvesToEven()
+    {
+        // At 120 dpi the 100-pixel part of the margins stays 100 pixels, the twip parts grow.
+        for (const auto &[screen, twipsPerPixel, origin, expected] :
+             {std::tuple{QSize(1024, 768), 15.0, QPoint(), QPoint(834, 545)}, {QSize(1280, 1024), 12.0, QPoint(), QPoint(1068, 770)},
+              {QSize(160, 120), 15.0, QPoint(), QPoint(-30, -103)}, {QSize(1024, 768), 15.0, QPoint(1920, 0), QPoint(2754, 545)}}) {
+            const ScreenMetrics metrics{screen.width() * twipsPerPixel, screen.height() * twipsPerPixel, twipsPerPixel, twipsPerPixel, origin};
+            QCOMPARE(metrics.desktopPixels(startPlacementTwips(metrics)), expected);
+        }
+        for (const auto &[percent, alpha] : {std::pair{35, 89}, {50, 128}, {30, 76}, {70, 178}, {90, 230}, {10, 26}, {100, 255}, {0, 0}})
+            QCOMPARE(int(alphaForPercent(percent)), alpha);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)alphaForPercent(12900)); // past 16 bits
+    }
+
+    void handsShouldPointAtTheTime_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<double>("second");
+        QTest::addColumn<double>("minute");
+        QTest::addColumn<double>("hour");
+        QTest::newRow("midnight") << QTime(0, 0, 0) << 0.0 << 0.0 << 0.0;
+        QTest::newRow("three in the afternoon") << QTime(15, 0, 0) << 0.0 << 0.0 << 90.0;
+        QTest::newRow("half past nine and a half") << QTime(9, 30, 30) << 180.0 << 183.0 << 285.0;
+        QTest::newRow("a second before eleven") << QTime(10, 59, 59) << 354.0 << 359.9 << 329.5;
+    }
+    void handsShouldPointAtTheTime()
+    {
+        QFETCH(QTime, time);
+        QFETCH(double, second);
+        QFETCH(double, minute);
+        QFETCH(double, hour);
+        const auto pointsAt = [&](Hand hand, double degreesFromTwelve, int length) {
+            const HandEnd end = handFreeEnd(hand, time, 88, 80);
+            const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
+            return std::abs(end.x - (88 + std::cos(radians) * length)) < 1e-4
+                && std::abs(end.y - (80 + std::sin(radians) * length)) < 1e-4;
+        };
+        QVERIFY(pointsAt(Hand::Second, second, 60));
+        QVERIFY(pointsAt(Hand::Minute, minute, 60));
+        QVERIFY(pointsAt(Hand::Hour, hour, 45));
+    }
+
+    void textsShouldUseTheLocalesMarks()
+    {
+        const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+        const QDate day(2006, 1, 9);
+        for (const auto &[time, text24, text12] : {std::tuple{QTime(0, 30, 0), "00:30:00", "12:30:00 午前"},
+                                                   {QTime(12, 30, 0), "12:30:00", "12:30:00 午後"},
+                                                   {QTime(19, 5, 9), "19:05:09", "07:05:09 午後"},
+                                                   {QTime(11, 59, 59), "11:59:59", "11:59:59 午前"}}) {
+            QCOMPARE(timeTexts::time24(QDateTime(day, time), japanese), QString::fromUtf8(text24));
+            QCOMPARE(timeTexts::time12(QDateTime(day, time), japanese), QString::fromUtf8(text12));
+        }
+        QCOMPARE(timeTexts::date(QDateTime(day, {}), japanese), u"2006/01/09"_s);
+        QCOMPARE(timeTexts::shortDate(QDateTime(day, {}), japanese), u"06/01/09"_s);
+        QCOMPARE(timeTexts::defaultTime(QDateTime(day, QTime(19, 5, 9)), japanese), u"19時05分09秒"_s);
+        const QLocale finnish(QLocale::Finnish, QLocale::Finland); // "H.mm", "d.M.yyyy"
+        QCOMPARE(timeTexts::time24(QDateTime(day, QTime(19, 5, 9)), finnish), u"19.05.09"_s);
+        QCOMPARE(timeTexts::date(QDateTime(day, {}), finnish), u"2006.01.09"_s);
+    }
+
+    void theSystemsClockShouldTellTheLocalTimeAsQtDoes()
+    {
+        const QDateTime ours = ClockSource::current().now();
+        const QDateTime qts = QDateTime::currentDateTime();
+        QVERIFY2(qAbs(ours.msecsTo(qts)) < 1000 && ours.offsetFromUtc() == qts.offsetFromUtc(), qPrintable(ours.toString(Qt::ISODateWithMs)));
+        QCOMPARE(ours.date(), qts.addMSecs(-ours.msecsTo(qts)).date());
+    }
+
+    void formTimersShouldShareOneBeatAlignedToTheWallClock()
+    {
+        QObject owner;
+        QStringList fired;
+        QList<qint64> pastTheBoundary;
+        auto *first = new FormTimer(200, &owner);
+        auto *second = new FormTimer(200, &owner);
+        auto *never = new FormTimer(0, &owner);
+        const auto record = [&](FormTimer *timer, QString name) {
+            connect(timer, &FormTimer::timer, &owner, [&, name] {
+                fired << name;
+                pastTheBoundary << QDateTime::currentMSecsSinceEpoch() % 200;
+            });
+        };
+        record(first, u"first"_s);
+        record(second, u"second"_s);
+        record(never, u"never"_s);
+        QTRY_VERIFY(fired.size() >= 4);
+        QCOMPARE(fired.mid(0, 4), (QStringList{u"first"_s, u"second"_s, u"first"_s, u"second"_s}));
+        for (const qint64 lag : std::as_const(pastTheBoundary))
+            QVERIFY2(lag < 40, qPrintable(u"fired %1 ms after the boundary"_s.arg(lag)));
+
+        // Setting the interval it has keeps its place; a new interval starts it afresh, last.
+        first->setInterval(200);
+        fired.clear();
+        QTRY_VERIFY(fired.size() >= 2);
+        QCOMPARE(fired.mid(0, 2), (QStringList{u"first"_s, u"second"_s}));
+        first->setInterval(100);
+        first->setInterval(200);
+        fired.clear();
+        QTRY_VERIFY(fired.size() >= 2);
+        QCOMPARE(fired.mid(0, 2), (QStringList{u"second"_s, u"first"_s}));
+
+        // A handler may destroy a timer that would fire later in the same beat.
+        connect(second, &FormTimer::timer, &owner, [&first] { delete std::exchange(first, nullptr); });
+        fired.clear();
+        QTRY_VERIFY(fired.count(u"second"_s) >= 2);
+        QVERIFY(!fired.contains(u"first"_s) && !fired.contains(u"never"_s));
+    }
+};
+
+POMURI_TEST_MAIN(TestCore)
+#include "tst_core.moc"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Usage: test_wayland.sh TST_WAYLAND, in a Weston session. By default the clock runs on X11 through
+# XWayland, with its opacity set there; on native Wayland it paints its own translucency and ticks,
+# and TST_WAYLAND opens its settings dialog there.
+source "$(dirname "$0")/lib.sh"
+
+start_pomuri
+clock=$(find_window "ぽむりの時計") || fail "the clock did not appear as an X11 window of XWayland"
+check "its opacity property is set there" [ "$(opacity_of "${clock:-0}")" = 1499027801 ]
+kill "$POMURI_PID"
+
+export QT_QPA_PLATFORM=wayland
+start_pomuri
+sleep 2
+shots=()
+for shot in 1 2; do
+  (cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter)
+  mv "$ARTIFACTS"/wayland-screenshot-*.png "$ARTIFACTS/native-$shot.png"
+  shots+=("$ARTIFACTS/native-$shot.png")
+  sleep 1.2
+done
+pixels_of() { # pixels_of FILE "rgb(...)": how many pixels have about this colour
+  "$CONVERT" "$1" -fuzz 2% -fill white -opaque "$2" -fill black +opaque white -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+face=$(pixels_of "${shots[0]}" "rgb(84,84,172)") # blue at alpha 89 over grey 128
+check "the face is blue at 35 % over the desktop ($face pixels)" [ "$face" -gt 10000 ]
+check "and nowhere opaque" [ "$(pixels_of "${shots[0]}" "rgb(0,0,255)")" -eq 0 ]
+check "it ticks" eval '[ "$(compare -metric AE "${shots[0]}" "${shots[1]}" null: 2>&1)" != 0 ]'
+kill "$POMURI_PID"
+
+check "on native Wayland its settings dialog opens and its pixels are translucent" \
+  env XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "$1"
+finish

@@ -1,0 +1,263 @@
+// The settings dialog, the menu's form and the About dialog, as a person sees and uses them.
+#include "TestSupport.h"
+
+#include "clock/Form1.h"
+#include "clock/ReadoutLabel.h"
+#include "menu/Form2.h"
+#include "menu/Form3.h"
+#include "platform/RuntimeError.h"
+#include "platform/WindowOpacity.h"
+#include "settings/Form4.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using platform::DefaultInstance;
+using platform::defaultInstance;
+
+namespace {
+
+Form4 &openedSettings()
+{
+    defaultInstance<Form2>().about(Form2::aboutIndex)->trigger();
+    Form4 &form = defaultInstance<Form4>();
+    (void)QTest::qWaitForWindowActive(&form);
+    return form;
+}
+
+int clockAlpha() { return platform::windowAlpha(defaultInstance<Form1>()); }
+
+/// The names of the controls that Tab (or Shift+Tab) visits, in order.
+QStringList tabWalk(int steps, Qt::KeyboardModifiers modifiers = {})
+{
+    QStringList visited;
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { pinScreen1024x768(); }
+    void init()
+    {
+        clock = std::make_unique<FixedClock>(today(19, 5, 9));
+        platform::FormRuntime::show(defaultInstance<Form1>());
+    }
+    void cleanup()
+    {
+        resetForms();
+        clock.reset();
+    }
+
+    void theDialogsShouldLookAsLaidOutWithEveryControlInsideItsBox()
+    {
+        Form4 &settings = openedSettings();
+        QVERIFY(matchesReference(freshPixels(settings), u"settings/reference-settings"_s));
+        settings.Command4->click();
+        Form3 &about = defaultInstance<Form3>();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QVERIFY(matchesReference(freshPixels(about), u"settings/reference-about"_s));
+
+        // The layout sets the disclaimer's box one pixel past the window's edge; its text stays inside.
+        const QImage aboutPixels = freshPixels(about);
+        for (int y = about.Label3->y(); y <= about.Label3->geometry().bottom(); ++y)
+            QCOMPARE(aboutPixels.pixelColor(about.width() - 1, y), about.palette().color(QPalette::Window));
+        for (QWidget *dialog : {static_cast<QWidget *>(&settings), static_cast<QWidget *>(&about)}) {
+            for (QWidget *control : dialog->findChildren<QWidget *>()) {
+                const QByteArray name = control->objectName().toUtf8();
+                QVERIFY2(control == about.Label3 || control->parentWidget()->rect().contains(control->geometry()), name);
+                auto *label = qobject_cast<QLabel *>(control);
+                if (label && label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+                else if (auto *button = qobject_cast<QPushButton *>(control))
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text())
+                                     + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) <= button->width(), name);
+                else if (label || qobject_cast<QRadioButton *>(control))
+                    QVERIFY2(control->sizeHint().width() <= control->width(), name);
+            }
+        }
+        // Each option sits inside its frame, below the frame's line.
+        for (QRadioButton *option : settings.findChildren<QRadioButton *>()) {
+            auto *frame = static_cast<QGroupBox *>(option->parentWidget());
+            QStyleOptionGroupBox frameStyle;
+            frameStyle.initFrom(frame);
+            frameStyle.text = frame->title();
+            const int line = frame->style()->subControlRect(QStyle::CC_GroupBox, &frameStyle, QStyle::SC_GroupBoxFrame, frame).top();
+            QStyleOptionButton optionStyle;
+            optionStyle.initFrom(option);
+            const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &optionStyle, option);
+            QVERIFY2(option->y() + indicator.top() > line + 1, qPrintable(option->objectName()));
+        }
+    }
+
+    void tabShouldStopOnTheSelectedOptionOfEachGroupBothWays()
+    {
+        Form4 &form = openedSettings();
+        form.Option1->setFocus();
+        QCOMPARE(tabWalk(11), (QStringList{u"Command1"_s, u"Option2"_s, u"Option4"_s, u"Command3"_s, u"Option6"_s, u"locate_click"_s,
+                                           u"Command4"_s, u"Text1"_s, u"HScroll1"_s, u"Command5"_s, u"Option1"_s}));
+        QCOMPARE(tabWalk(11, Qt::ShiftModifier), (QStringList{u"Command5"_s, u"HScroll1"_s, u"Text1"_s, u"Command4"_s, u"locate_click"_s,
+                                                              u"Option6"_s, u"Command3"_s, u"Option4"_s, u"Option2"_s, u"Command1"_s,
+                                                              u"Option1"_s}));
+        form.Option3->setChecked(true);
+        form.Option1->setFocus();
+        QCOMPARE(tabWalk(2), (QStringList{u"Command1"_s, u"Option3"_s}));
+        QCOMPARE(tabWalk(2, Qt::ShiftModifier), (QStringList{u"Command1"_s, u"Option1"_s}));
+        QTest::mouseClick(form.Option1, Qt::LeftButton);
+        QVERIFY(form.Option1->isChecked()); // alone in its group, it cannot be cleared
+    }
+
+    void enterShouldPressTheFocusedButtonAndNothingElse()
+    {
+        Form4 &form = openedSettings();
+        form.HScroll1->setValue(100);
+        form.Option5->setFocus();
+        QTest::keyClick(form.Option5, Qt::Key_Return);
+        QVERIFY(!platform::FormRuntime::hasEnded());
+        QCOMPARE(clockAlpha(), 89);
+        form.Command1->setFocus();
+        QTest::keyClick(form.Command1, Qt::Key_Return);
+        QCOMPARE(clockAlpha(), 255);
+    }
+
+    void theSliderShouldReportOnReleaseShowItsFocusAndOfferNoMenu()
+    {
+        Form4 &form = openedSettings();
+        QScrollBar *bar = form.HScroll1;
+        QStyleOptionSlider slider;
+        slider.initFrom(bar);
+        slider.maximum = 100;
+        slider.pageStep = 1;
+        slider.sliderPosition = 35;
+        const QPoint thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, bar).center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QMouseEvent drag(QEvent::MouseMove, QPointF(thumb + QPoint(60, 0)), bar->mapToGlobal(QPointF(thumb + QPoint(60, 0))),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &drag);
+        QCOMPARE(form.Text1->text(), u"35"_s);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(60, 0));
+        QVERIFY(bar->value() > 35);
+        QCOMPARE(form.Text1->text(), QString::number(bar->value()));
+
+        const QImage unfocused = bar->grab().toImage();
+        form.Text1->setFocus();
+        QTest::keyClick(form.Text1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QVERIFY(bar->grab().toImage() != unfocused);
+
+        bool menuOpened = false;
+        QTimer::singleShot(100, bar, [&menuOpened] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                menu->close();
+            }
+        });
+        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!menuOpened);
+        // Qt's own texts are Japanese too.
+        const std::unique_ptr<QMenu> menu(form.Text1->createStandardContextMenu());
+        for (QAction *entry : menu->actions())
+            QVERIFY2(entry->isSeparator() || entry->text().contains(QRegularExpression(u"[^\\x{0}-\\x{7f}]"_s)), qPrintable(entry->text()));
+    }
+
+    void eachButtonShouldApplyWhatItsFrameHoldsAndOnlyThat()
+    {
+        Form4 &form = openedSettings();
+        Form1 &clockWindow = defaultInstance<Form1>();
+        form.HScroll1->setValue(100);
+        QCOMPARE(form.Text1->text(), u"100"_s);
+        form.Text1->setText(u"70"_s); // the box is never read back
+        form.Command1->click();
+        QCOMPARE(clockAlpha(), 255);
+
+        QTest::mouseClick(form.Option3, Qt::LeftButton);
+        QVERIFY(clockWindow.Label1->isVisible()); // choosing alone changes nothing
+        form.Command5->click();
+        QVERIFY(!clockWindow.Label1->isVisible() && clockWindow.Label2->isVisible());
+        QCOMPARE(clockWindow.Label2->text(), u"07:05:09 午後"_s);
+        clock->advance(1);
+        clockWindow.Timer2_Timer(); // the hidden readout keeps up
+        form.Option2->setChecked(true);
+        form.Command5->click();
+        QVERIFY(clockWindow.Label1->isVisible() && !clockWindow.Label2->isVisible());
+        QCOMPARE(clockWindow.Label1->text(), u"19時05分10秒"_s);
+        QCOMPARE(clockWindow.currentTimeTextValue(), u"19:05:10"_s);
+
+        const QRect place = clockWindow.geometry();
+        form.Option7->setChecked(true);
+        form.locate_click->click(); // stacking itself only a window manager shows: see the desktop tests
+        QVERIFY(clockWindow.geometry() == place && clockWindow.isVisible() && clockAlpha() == 255);
+
+        form.Option7->setChecked(true);
+        form.Command3->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(&openedSettings(), &form); // the same dialog, with its choices
+        QVERIFY(form.Option7->isChecked() && form.HScroll1->value() == 100);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, (void)defaultInstance<Form2>().mnuFile(2));
+    }
+
+    void theCloseBoxShouldDiscardTheValuesButNotTheirEffects()
+    {
+        Form4 *form = &openedSettings();
+        form->HScroll1->setValue(100);
+        form->Command1->click();
+        form->Option3->setChecked(true);
+        form->Command5->click();
+        // Closing the last dialog ends nothing: the clock runs on.
+        QTimer::singleShot(0, form, &QWidget::close);
+        QTimer::singleShot(100, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 7);
+        QVERIFY(!DefaultInstance<Form4>::exists());
+
+        form = &openedSettings();
+        QCOMPARE(&openedSettings(), form);
+        QCOMPARE(form->HScroll1->value(), 35);
+        QVERIFY(form->Option2->isChecked());
+        QCOMPARE(clockAlpha(), 255);
+        QVERIFY(defaultInstance<Form1>().Label2->isVisible());
+    }
+
+    void theAboutDialogShouldFocusItsPictureAndCloseOnlyThroughItsButton()
+    {
+        openedSettings().Command4->click();
+        QVERIFY(!defaultInstance<Form4>().isVisible());
+        Form3 *about = &defaultInstance<Form3>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(QApplication::focusWidget(), about->Picture1);
+        const QImage firstOpening = freshPixels(*about);
+        QTest::keyClick(about->Picture1, Qt::Key_Return);
+        QTest::keyClick(about->Picture1, Qt::Key_Escape);
+        QVERIFY(about->isVisible());
+        QTest::keyClick(about->Picture1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about->Command1);
+        QTest::keyClick(about->Command1, Qt::Key_Return);
+        QVERIFY(!DefaultInstance<Form3>::exists() && !defaultInstance<Form4>().isVisible());
+
+        openedSettings().Command4->click();
+        about = &defaultInstance<Form3>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(freshPixels(*about), firstOpening);
+    }
+
+private:
+    std::unique_ptr<FixedClock> clock;
+};
+
+POMURI_TEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,181 @@
+// Evidence of robustness: a week of seconds and thousands of clicks leave nothing behind; jumps of
+// the clock, daylight-saving changes, a change of the system's time zone and every locale Qt knows
+// are followed at the next second. Expected values are computed here, not by the program's helpers.
+#include "TestSupport.h"
+
+#include "clock/Form1.h"
+#include "clock/ReadoutLabel.h"
+#include "menu/Form2.h"
+#include "menu/Form3.h"
+#include "platform/FormTimer.h"
+#include "settings/Form4.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimeZone>
+
+#include <sys/mount.h>
+
+using namespace Qt::StringLiterals;
+using platform::defaultInstance;
+
+namespace {
+
+void tick(Form1 &form)
+{
+    form.Timer2_Timer();
+    form.Timer4_Timer();
+    form.Timer1_Timer();
+}
+
+bool handsShow(const Form1 &form, QTime time)
+{
+    return handPointsAt(form.Line3, time.second() * 6.0, 60) && handPointsAt(form.Line2, time.minute() * 6.0 + time.second() / 10.0, 60)
+        && handPointsAt(form.Line1, (time.hour() % 12) * 30.0 + time.minute() / 2.0, 45);
+}
+
+/// Live objects of the program, to see that nothing piles up.
+qsizetype census()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qsizetype objects = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        objects += 1 + window->findChildren<QObject *>().size();
+    return objects + QApplication::allWidgets().size();
+}
+
+} // namespace
+
+class TestStress : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { pinScreen1024x768(); }
+    void cleanup()
+    {
+        resetForms();
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    }
+
+    void aWeekOfSecondsAndThousandsOfClicksShouldLeaveNothingBehind()
+    {
+        FixedClock clock(today(0, 0, 0));
+        Form1 &form = defaultInstance<Form1>();
+        platform::FormRuntime::show(form);
+        (void)defaultInstance<Form2>(); // made by the first right-click, kept for the run
+        const qsizetype before = census();
+        const int days = qEnvironmentVariableIsSet("POMURI_LONGRUN_DAYS") ? qEnvironmentVariableIntValue("POMURI_LONGRUN_DAYS") : 7;
+        for (qint64 second = 1; second <= days * 86400LL; ++second) {
+            clock.advance(1);
+            tick(form);
+            if (second % 3600 == 0)
+                QCoreApplication::processEvents();
+            if (second % 997 == 0) {
+                const QTime time = clock.now().time();
+                QCOMPARE(form.Label1->text(), time.toString(u"HH:mm:ss"_s));
+                QCOMPARE(form.Label2->text(), time.toString(u"hh:mm:ss AP"_s).chopped(3) + (time.hour() < 12 ? u" 午前"_s : u" 午後"_s));
+                QVERIFY(handsShow(form, time));
+            }
+        }
+        for (int peek = 0; peek < 10000; ++peek) {
+            QTest::mouseClick(form.Label1, Qt::LeftButton);
+            QCOMPARE(form.Label1->text(), clock.now().date().toString(u"yyyy/MM/dd"_s));
+            form.Timer2_Timer();
+        }
+        for (int cycle = 0; cycle < 1000; ++cycle) {
+            defaultInstance<Form2>().about(Form2::aboutIndex)->trigger();
+            defaultInstance<Form4>().Command3->click(); // hidden
+            defaultInstance<Form2>().about(Form2::aboutIndex)->trigger();
+            defaultInstance<Form4>().Command4->click();
+            defaultInstance<Form3>().Command1->click();
+            defaultInstance<Form4>().close(); // unloaded
+        }
+        (void)defaultInstance<Form4>(); // back to how start-up left it
+        QCOMPARE(census(), before);
+        QVERIFY(form.isVisible() && !platform::FormRuntime::hasEnded());
+    }
+
+    void jumpsOfTheClockShouldBeFollowedAtTheNextSecond_data()
+    {
+        QTest::addColumn<QDateTime>("before");
+        QTest::addColumn<QDateTime>("after");
+        const QTimeZone berlin("Europe/Berlin");
+        const QDateTime morning = today(10, 0, 5);
+        QTest::newRow("back an hour") << morning << morning.addSecs(-3600);
+        QTest::newRow("summer time begins") << QDateTime(QDate(2026, 3, 29), QTime(1, 59, 59), berlin)
+                                            << QDateTime(QDate(2026, 3, 29), QTime(3, 0, 0), berlin);
+        QTest::newRow("summer time ends") << QDateTime(QDate(2026, 10, 25), QTime(2, 59, 59), berlin)
+                                          << QDateTime(QDate(2026, 10, 25), QTime(2, 59, 59), berlin).addSecs(1);
+        QTest::newRow("new year") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0));
+    }
+    void jumpsOfTheClockShouldBeFollowedAtTheNextSecond()
+    {
+        QFETCH(QDateTime, before);
+        QFETCH(QDateTime, after);
+        FixedClock clock(before);
+        Form1 &form = defaultInstance<Form1>();
+        tick(form);
+        clock.set(after);
+        tick(form);
+        QCOMPARE(form.Label1->text(), after.time().toString(u"HH:mm:ss"_s));
+        QVERIFY(handsShow(form, after.time()));
+        form.Label1_MouseUp();
+        QCOMPARE(form.Label1->text(), after.date().toString(u"yyyy/MM/dd"_s));
+    }
+
+    void everyLocaleShouldGiveWellFormedTexts()
+    {
+        FixedClock clock(today(15, 42, 7));
+        Form1 &form = defaultInstance<Form1>();
+        const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        for (const QLocale &locale : locales) {
+            QLocale::setDefault(locale);
+            clock.advance(1);
+            tick(form);
+            const QTime time = clock.now().time();
+            const QString what = locale.name() + u": "_s + form.Label1->text();
+            // Three two-digit fields apart by one separator, the locale's own or ':'.
+            static const QRegularExpression threeFields(u"^\\d\\d(\\D+)\\d\\d\\1\\d\\d$"_s);
+            const QString separator = threeFields.match(form.Label1->text()).captured(1);
+            QVERIFY2(!separator.trimmed().isEmpty(), qPrintable(what));
+            QVERIFY2(separator == u":"_s || locale.toString(QTime(13, 24), QLocale::ShortFormat).contains(separator.trimmed()), qPrintable(what));
+            QCOMPARE(form.Label1->text(), time.toString(u"HH'%1'mm'%1'ss"_s.arg(separator)));
+            const QString afternoon = locale.pmText().isEmpty() ? u"PM"_s : locale.pmText();
+            QCOMPARE(form.Label2->text(), time.toString(u"hh'%1'mm'%1'ss AP"_s.arg(separator)).chopped(3) + u' ' + afternoon);
+            QVERIFY2(handsShow(form, time), qPrintable(what));
+            form.Label1_MouseUp();
+            const QString date = form.Label1->text();
+            const QString dateSeparator = date.mid(4, (date.size() - 8) / 2);
+            QVERIFY2(dateSeparator == u"/"_s || locale.toString(QDate(2026, 12, 31), QLocale::ShortFormat).contains(dateSeparator.trimmed()),
+                     qPrintable(locale.name() + u": "_s + date));
+            QCOMPARE(date, u"2026"_s + dateSeparator + u"12"_s + dateSeparator + u"06"_s);
+        }
+        QVERIFY(locales.size() > 100);
+    }
+
+    void aChangeOfTheSystemsTimeZoneShouldBeFollowed()
+    {
+        // Only in a mount namespace of its own (see tests/CMakeLists.txt): a zone file is mounted
+        // over /etc/localtime and rewritten while the clock reads the system's time.
+        if (!qEnvironmentVariableIsSet("POMURI_PRIVATE_MOUNTS"))
+            QSKIP("needs a private mount namespace (root)");
+        qunsetenv("TZ");
+        QTemporaryDir zoneDirectory;
+        const QString zone = zoneDirectory.filePath(u"localtime"_s);
+        QVERIFY(QFile::copy(u"/usr/share/zoneinfo/Asia/Tokyo"_s, zone));
+        QCOMPARE(::mount(QFile::encodeName(zone).constData(), "/etc/localtime", nullptr, MS_BIND, nullptr), 0);
+        QCOMPARE(platform::ClockSource::current().now().offsetFromUtc(), 9 * 3600);
+        QFile file(zone);
+        QFile saoPaulo(u"/usr/share/zoneinfo/America/Sao_Paulo"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && saoPaulo.open(QIODevice::ReadOnly));
+        file.write(saoPaulo.readAll());
+        file.close();
+        // As a new zone file would: the C library tells files apart by their second of change.
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        QTRY_COMPARE(platform::ClockSource::current().now().offsetFromUtc(), -3 * 3600);
+    }
+};
+
+POMURI_TEST_MAIN(TestStress)
+#include "tst_stress.moc"
