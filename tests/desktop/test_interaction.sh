@@ -54,6 +54,9 @@ xdotool windowminimize "$settings"
 window_gone "ぽむりの時計の設定"
 open_settings || finish
 check "設定 brings the minimised settings dialog back, active" active "$settings"
+xdotool windowactivate --sync "$clock"
+open_settings || finish
+check "設定 brings the open settings dialog to the front, active" active "$settings"
 
 click_at $((sx + 330)) $((sy + 208)) # 手前に表示
 click_at $((sx + 436)) $((sy + 244)) # its Ok

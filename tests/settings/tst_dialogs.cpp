@@ -10,6 +10,7 @@
 #include "settings/Form4.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,7 +169,8 @@ private Q_SLOTS:
                 menu->close();
             }
         });
-        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(5, 5));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), bar->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(bar, &request);
         QVERIFY(!menuOpened);
         // Qt's own texts are Japanese too.
         const std::unique_ptr<QMenu> menu(form.Text1->createStandardContextMenu());
@@ -197,6 +199,7 @@ private Q_SLOTS:
         form.Command5->click();
         QVERIFY(clockWindow.Label1->isVisible() && !clockWindow.Label2->isVisible());
         QCOMPARE(clockWindow.Label1->text(), u"19時05分10秒"_s);
+        QCOMPARE(freshPixels(clockWindow).pixelColor(clockWindow.Label1->pos() + QPoint(1, 1)), Form1::faceColor); // on the face, no box
         QCOMPARE(clockWindow.currentTimeTextValue(), u"19:05:10"_s);
 
         const QRect place = clockWindow.geometry();
