@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -33,20 +32,6 @@ Form1 &shownClock()
     platform::FormRuntime::show(form);
     (void)QTest::qWaitForWindowExposed(&form);
     return form;
-}
-
-void tick(Form1 &form)
-{
-    form.Timer2_Timer();
-    form.Timer4_Timer();
-    form.Timer1_Timer();
-}
-
-/// A mouse move to local with the buttons held (QTest's moves the cursor, not the buttons).
-void moveMouse(QWidget &widget, QPoint local, Qt::MouseButtons held)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(local), widget.mapToGlobal(QPointF(local)), Qt::NoButton, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &move);
 }
 
 void chooseTwelveHourNotation()
@@ -125,27 +110,6 @@ private Q_SLOTS:
         }
     }
 
-    void aReadoutShouldShowTheDateUntilItsOwnNextRefresh()
-    {
-        Form1 &form = shownClock();
-        clock->set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
-        tick(form);
-        QTest::mouseClick(form.Label1, Qt::RightButton);
-        QCOMPARE(form.Label1->text(), u"2026/12/31"_s);
-        form.Timer4_Timer();
-        QCOMPARE(form.Label1->text(), u"2026/12/31"_s);
-        clock->advance(1);
-        form.Timer2_Timer();
-        QCOMPARE(form.Label1->text(), u"00:00:00"_s);
-
-        chooseTwelveHourNotation();
-        QTest::mouseClick(form.Label2, Qt::LeftButton);
-        QCOMPARE(form.Label2->text(), u"2027/01/01"_s);
-        QCOMPARE(form.Label1->text(), u"00:00:00"_s);
-        form.Timer4_Timer();
-        QCOMPARE(form.Label2->text(), u"12:00:00 午前"_s);
-    }
-
     void onlyALeftDragShouldMoveTheClockByItsTravel()
     {
         Form1 &form = shownClock();
@@ -167,24 +131,6 @@ private Q_SLOTS:
         QTest::mouseClick(form.Label1, Qt::RightButton, {}, QPoint(5, 5));
         QCOMPARE(form.pos(), start + QPoint(40, -20));
         QVERIFY(!DefaultInstance<Form2>::exists());
-    }
-
-    void aRightPressShouldOpenTheMenuWithItsOneEntry()
-    {
-        Form1 &form = shownClock();
-        const QPoint start = form.pos();
-        QStringList entries;
-        QTimer::singleShot(50, &form, [&] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            for (QAction *action : menu->actions())
-                entries << action->text();
-            menu->close();
-        });
-        QTest::mousePress(&form, Qt::RightButton, {}, QPoint(30, 30));
-        QTest::mouseRelease(&form, Qt::RightButton, {}, QPoint(60, 60));
-        QCOMPARE(entries, QStringList{u"設定"_s});
-        QCOMPARE(form.pos(), start);
-        QVERIFY(!defaultInstance<Form2>().isVisible() && !defaultInstance<Form4>().isVisible());
     }
 
     void theClockShouldComeBackWhenAWindowManagerTakesItAway()

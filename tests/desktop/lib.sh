@@ -71,24 +71,6 @@ window_origin() { # window_origin ID: prints "X Y", the window's top-left corner
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }
 
-screenshot() { # screenshot NAME: the composited screen, as a person sees it; prints the file's path
-  sleep 0.3 # let the compositor catch up with the last change
-  import -window root "$ARTIFACTS/$1.png"
-  echo "$ARTIFACTS/$1.png"
-}
-
-wait_for_exit() { # wait_for_exit PID: EXIT_STATUS is its status after 5 s at most, or "timeout"
-  EXIT_STATUS=timeout
-  for _ in $(seq 50); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      EXIT_STATUS=$?
-      return
-    fi
-    sleep 0.1
-  done
-}
-
 opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing
   xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | awk -F' = ' '/=/ {print $2}'
 }

@@ -61,22 +61,16 @@ private Q_SLOTS:
         QCOMPARE(Copy(environment).answer(), u"running"_s);
     }
 
-    void withoutAUsableRuntimeDirectoryTheLockGoesToAPrivateFolder_data()
-    {
-        QTest::addColumn<QString>("runtime");
-        QTest::newRow("unset") << QString();
-        QTest::newRow("missing") << u"/nonexistent/pomuri-test"_s;
-        QTest::newRow("a file") << u"/etc/passwd"_s;
-    }
     void withoutAUsableRuntimeDirectoryTheLockGoesToAPrivateFolder()
     {
-        QFETCH(QString, runtime);
-        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-        Copy first(environment);
-        QCOMPARE(first.answer(), u"running"_s);
-        QCOMPARE(Copy(environment).answer(), u"refused"_s);
-        const QFileInfo folder(directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid()));
-        QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
+        for (const QString &runtime : {QString(), u"/nonexistent/pomuri-test"_s, u"/etc/passwd"_s}) {
+            environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+            Copy first(environment);
+            QCOMPARE(first.answer(), u"running"_s);
+            QCOMPARE(Copy(environment).answer(), u"refused"_s);
+            const QFileInfo folder(directory->path() + u"/tmp/pomuri-%1"_s.arg(::geteuid()));
+            QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
+        }
     }
 
     void aFolderOfAnotherUsersShouldNeverHoldTheLock_data()
@@ -103,28 +97,22 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(directory->path() + u"/home/.cache/pomuri-%1/pomuri.lock"_s.arg(::geteuid())));
     }
 
-    void withoutADisplayTheProgramSaysSoAndEnds_data()
-    {
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("none set") << QString() << u"pomuri: no display: DISPLAY is not set\n"_s;
-        QTest::newRow("none answering") << u":127"_s << u"pomuri: cannot open the display ':127'\n"_s;
-    }
     void withoutADisplayTheProgramSaysSoAndEnds()
     {
-        QFETCH(QString, display);
-        QFETCH(QString, message);
         environment.remove(u"QT_QPA_PLATFORM"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
-        environment.insert(u"DISPLAY"_s, display);
-        QProcess pomuri;
-        pomuri.setProcessEnvironment(environment);
-        pomuri.start(QStringLiteral(POMURI_PATH), {});
-        QVERIFY(pomuri.waitForFinished(10000));
-        QCOMPARE(pomuri.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(pomuri.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(pomuri.readAllStandardError()), message);
-        QCOMPARE(QDir(directory->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{u"tmp"_s});
+        for (const auto &[display, message] : {std::pair{u""_s, u"pomuri: no display: DISPLAY is not set\n"_s},
+                                               {u":127"_s, u"pomuri: cannot open the display ':127'\n"_s}}) {
+            environment.insert(u"DISPLAY"_s, display);
+            QProcess pomuri;
+            pomuri.setProcessEnvironment(environment);
+            pomuri.start(QStringLiteral(POMURI_PATH), {});
+            QVERIFY(pomuri.waitForFinished(10000));
+            QCOMPARE(pomuri.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(pomuri.exitCode(), 1);
+            QCOMPARE(QString::fromUtf8(pomuri.readAllStandardError()), message);
+            QCOMPARE(QDir(directory->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{u"tmp"_s});
+        }
     }
 
 private:

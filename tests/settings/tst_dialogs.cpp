@@ -75,10 +75,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QVERIFY(matchesReference(freshPixels(about), u"settings/reference-about"_s));
 
-        // The layout sets the disclaimer's box one pixel past the window's edge; its text stays inside.
-        const QImage aboutPixels = freshPixels(about);
-        for (int y = about.Label3->y(); y <= about.Label3->geometry().bottom(); ++y)
-            QCOMPARE(aboutPixels.pixelColor(about.width() - 1, y), about.palette().color(QPalette::Window));
+        // The layout sets the disclaimer's box one pixel past the window's edge (its text stays
+        // inside, as the reference picture shows): every other control lies inside its container.
         for (QWidget *dialog : {static_cast<QWidget *>(&settings), static_cast<QWidget *>(&about)}) {
             for (QWidget *control : dialog->findChildren<QWidget *>()) {
                 const QByteArray name = control->objectName().toUtf8();
@@ -148,9 +146,7 @@ private Q_SLOTS:
         slider.sliderPosition = 35;
         const QPoint thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, bar).center();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-        QMouseEvent drag(QEvent::MouseMove, QPointF(thumb + QPoint(60, 0)), bar->mapToGlobal(QPointF(thumb + QPoint(60, 0))),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(bar, &drag);
+        moveMouse(*bar, thumb + QPoint(60, 0), Qt::LeftButton);
         QCOMPARE(form.Text1->text(), u"35"_s);
         QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(60, 0));
         QVERIFY(bar->value() > 35);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -23,6 +24,19 @@ bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length)
     const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
     return std::abs(line.x1 - (88 + std::cos(radians) * length)) < 1e-3
         && std::abs(line.y1 - (80 + std::sin(radians) * length)) < 1e-3;
+}
+
+void tick(Form1 &form)
+{
+    form.Timer2_Timer();
+    form.Timer4_Timer();
+    form.Timer1_Timer();
+}
+
+void moveMouse(QWidget &widget, QPoint local, Qt::MouseButtons held)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), widget.mapToGlobal(QPointF(local)), Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &move);
 }
 
 void pinScreen1024x768()

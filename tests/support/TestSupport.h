@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class Form1;
 struct HandLine;
 
 /// A clock that shows the time the test sets, installed for the test's lifetime.
@@ -32,6 +33,12 @@ private:
 /// Whether a hand's free end is where plain geometry puts a hand of this length at this clockwise
 /// angle from twelve o'clock (fixed end at the face's centre, 88, 80).
 [[nodiscard]] bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length);
+
+/// One second of the clock: its timers' handlers in the order they fire.
+void tick(Form1 &form);
+
+/// A mouse move to local with the buttons held (QTest's moves the cursor, not the buttons).
+void moveMouse(QWidget &widget, QPoint local, Qt::MouseButtons held);
 
 /// Pins the primary screen to 1024 x 768 pixels at 15 twips per pixel.
 void pinScreen1024x768();
