@@ -1,6 +1,8 @@
 #include "clock/ReadoutLabel.h"
 
 #include <QAccessible>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -130,10 +132,20 @@ const ReadoutLabel::Glyph &ReadoutLabel::glyph(QChar character)
         return *found;
     const qreal ratio = devicePixelRatioF();
 
+    // By glyph index where the font has the character: a lone character needs no shaping, which
+    // would read the font's large substitution and positioning tables for nothing. Other scripts
+    // take the text path, with Qt's fallback to fonts that have them.
+    const QRawFont raw = QRawFont::fromFont(font());
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(raw.glyphIndexesForString(QString(character)));
+    run.setPositions({QPointF()});
+    const bool byIndex = raw.supportsCharacter(character);
     const QFontMetricsF metrics(font());
-    const QRectF ink = metrics.boundingRect(character).translated(0, metrics.ascent());
+    const QRectF ink = (byIndex ? raw.boundingRect(run.glyphIndexes().value(0)) : metrics.boundingRect(character))
+                           .translated(0, metrics.ascent());
     Glyph made;
-    made.advance = metrics.horizontalAdvance(character);
+    made.advance = byIndex ? raw.advancesForGlyphIndexes(run.glyphIndexes()).value(0).x() : metrics.horizontalAdvance(character);
     // The whole pixels the ink touches, so that the pen stays at a whole-pixel offset in the
     // image and the glyph comes out exactly as if drawn straight onto the readout.
     made.area = ink.toAlignedRect();
@@ -145,7 +157,11 @@ const ReadoutLabel::Glyph &ReadoutLabel::glyph(QChar character)
     QPainter painter(&made.image);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QPointF(-made.area.left(), metrics.ascent() - made.area.top()), QString(character));
+    const QPointF pen(-made.area.left(), metrics.ascent() - made.area.top());
+    if (byIndex)
+        painter.drawGlyphRun(pen, run);
+    else
+        painter.drawText(pen, QString(character));
     painter.end();
     return *m_glyphs.insert(character, made);
 }

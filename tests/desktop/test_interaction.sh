@@ -58,6 +58,7 @@ xdotool windowactivate --sync "$clock"
 open_settings || finish
 check "設定 brings the open settings dialog to the front, active" active "$settings"
 
+import -window root "$ARTIFACTS/settings.png" # for the eye: nothing clipped, nothing overlapping
 click_at $((sx + 330)) $((sy + 208)) # 手前に表示
 click_at $((sx + 436)) $((sy + 244)) # its Ok
 check "手前に表示 keeps the clock above other windows" above
@@ -78,6 +79,7 @@ window_gone "このソフトについて"
 open_settings || finish
 click_at $((sx + 220)) $((sy + 52))
 check "開く brings the minimised About dialog back, active" active "$about"
+import -window root "$ARTIFACTS/about.png"
 read -r ax ay <<<"$(window_origin "$about")"
 click_at $((ax + 256)) $((ay + 188)) # its O k
 check "O k closes the About dialog" window_gone "このソフトについて"
