@@ -4,7 +4,7 @@ pomuri against xclock -update 1 and against the Qt floor."""
 import statistics
 import sys
 
-samples_path, instructions_path, rounds, seconds = sys.argv[1:5]
+samples_path, instructions_path, wayland_path, rounds, seconds = sys.argv[1:6]
 columns = ["launch_ms", "client_ms_per_min", "server_ms_per_min", "wakeups_per_s", "rss_kb", "pss_kb"]
 titles = ["launch → first map (ms)", "client CPU (ms/min)", "X server CPU (ms/min)", "wake-ups/s",
           "RSS (MB)", "PSS (MB)"]
@@ -68,4 +68,24 @@ if "pomuri" in samples:
     lags = values("pomuri", "lag_ms")
     print(f"| lag of the readout after the wall clock's second (ms, median of each round) | "
           f"{statistics.median(lags):.0f} ({min(lags):.0f}–{max(lags):.0f}) | ≤ 50 |")
+wayland = {}
+with open(wayland_path) as lines:
+    next(lines)
+    for line in lines:
+        name, _, rss, pss = line.strip().split("|")
+        wayland.setdefault(name, []).append((float(rss) / 1024, float(pss) / 1024))
+if wayland:
+    print(f"\nResident memory on native Wayland (headless Weston, `QT_QPA_PLATFORM=wayland`), medians of {rounds} starts (min–max):\n")
+    print("| program | RSS (MB) | PSS (MB) |")
+    print("|---|---|---|")
+    for name, rows in wayland.items():
+        cells = []
+        for column in (0, 1):
+            v = [row[column] for row in rows]
+            cells.append(f"{statistics.median(v):.2f} ({min(v):.2f}–{max(v):.2f})")
+        print(f"| {name} | " + " | ".join(cells) + " |")
+    if "pomuri" in wayland and "Qt floor" in wayland:
+        ours = statistics.median(row[0] for row in wayland["pomuri"])
+        floor = statistics.median(row[0] for row in wayland["Qt floor"])
+        print(f"\n| resident memory on native Wayland, pomuri / Qt floor | {ours / floor:.2f} | ≤ 1.00 |")
 print("\nRerun with `make bench` (quicker: `BENCH_ROUNDS=1 BENCH_SECONDS=20 make bench`).")

@@ -48,6 +48,11 @@ QString choose()
     // GLib's (no GTK dialogs or themes).
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // Qt's Wayland plugin would load the GL driver (some 50 MB) only to ask it whether windows
+    // may have frames drawn by the program; everything here is painted in shared memory. Dialogs
+    // get their frames from compositors that draw them (KDE's, wlroots'), elsewhere none.
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
 
     const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
     const QString display = qEnvironmentVariable("DISPLAY");

@@ -26,6 +26,8 @@ face=$(pixels_of "${shots[0]}" "rgb(84,84,172)") # blue at alpha 89 over grey 12
 check "the face is blue at 35 % over the desktop ($face pixels)" [ "$face" -gt 10000 ]
 check "and nowhere opaque" [ "$(pixels_of "${shots[0]}" "rgb(0,0,255)")" -eq 0 ]
 check "it ticks" eval '[ "$(compare -metric AE "${shots[0]}" "${shots[1]}" null: 2>&1)" != 0 ]'
+# Everything is painted in shared memory: a GL driver would only cost memory (some 50 MB).
+check "no GL driver is loaded" eval '! grep -qE "libEGL_mesa|_dri\.so" /proc/$POMURI_PID/maps'
 kill "$POMURI_PID"
 
 check "on native Wayland its settings dialog opens and its pixels are translucent" \

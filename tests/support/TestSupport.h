@@ -4,6 +4,7 @@
 #include "platform/FormApplication.h"
 #include "platform/FormRuntime.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
@@ -57,10 +58,13 @@ void whenModalAppears(std::function<void(QWidget *)> action);
 /// image, to be looked at and committed; on a mismatch image is saved as <name>-actual.png here.
 [[nodiscard]] bool matchesReference(const QImage &image, const QString &name);
 
-/// The application object of the program, a private lock directory, and Qt Test's runner.
+/// The program's window-system settings and application object, a private lock directory, and
+/// Qt Test's runner.
 #define POMURI_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char *argv[])                                                             \
     {                                                                                            \
+        if (const QString problem = platform::windowSystem::choose(); !problem.isEmpty())        \
+            qFatal("%s", qUtf8Printable(problem));                                               \
         QTemporaryDir runtimeDirectory;                                                          \
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));                  \
         platform::FormApplication application(argc, argv);                                       \
