@@ -32,6 +32,10 @@ check() { # check DESCRIPTION COMMAND...
 
 finish() {
   [ "$failures" -eq 0 ] && { echo "all checks passed"; exit 0; }
+  local log
+  for log in "$ARTIFACTS"/*.log; do
+    [ -s "$log" ] && { echo "--- ${log##*/} (last lines)"; tail -n 20 "$log"; } >&2
+  done
   echo "$failures check(s) failed; screenshots and logs are in $ARTIFACTS" >&2
   exit 1
 }
@@ -57,6 +61,24 @@ find_window() {
     sleep 0.1
   done
   return 1
+}
+
+# clock_window: sets clock to the id of the clock's window once it shows (20 s at most); otherwise
+# fails, saying how far the program and the window manager got, and ends the test.
+clock_window() {
+  clock=$(find_window "ぽむりの時計") && return 0
+  local id state
+  if ! kill -0 "$POMURI_PID" 2>/dev/null; then
+    wait "$POMURI_PID"
+    fail "the clock window did not appear: the program ended with status $?"
+  elif ! id=$(xdotool search --name "^ぽむりの時計\$" 2>/dev/null | head -n1) || [ -z "$id" ]; then
+    fail "the clock window did not appear: the program made no such window"
+  else
+    state=$(xwininfo -id "$id" | awk '/Map State/ {print $NF}')
+    xprop -id "$id" WM_STATE | grep -q 'window state' || state="$state, not managed by the window manager"
+    fail "the clock window did not appear: window $id is $state"
+  fi
+  finish
 }
 
 window_gone() { # window_gone TITLE: true once no visible window has this title (5 s at most)

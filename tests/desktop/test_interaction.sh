@@ -19,7 +19,7 @@ open_settings() { # the menu's 設定; sets settings, sx, sy
 }
 
 start_pomuri "2026-12-06 03:00:45"
-clock=$(find_window "ぽむりの時計") || { fail "the clock window did not appear"; finish; }
+clock_window
 read -r x y <<<"$(window_origin "$clock")"
 
 # After an instant click, or a click while the program is too busy to see it at once, the clock

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'; }
 QT_SCALE_FACTOR=2 start_pomuri "2026-12-06 10:10:30"
-clock=$(find_window "ぽむりの時計") || { fail "the clock window did not appear"; finish; }
+clock_window
 check "the clock is twice its size" [ "$(size_of "$clock")" = 356x334 ]
 read -r x y <<<"$(window_origin "$clock")"
 xdotool mousemove $((x + 60)) $((y + 60)) click 3

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_pomuri "2026-12-06 03:00:45"
-clock=$(find_window "ぽむりの時計") || { fail "the clock window did not appear"; finish; }
+clock_window
 read -r x y <<<"$(window_origin "$clock")"
 check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
 frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
