@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QMenu>
@@ -329,6 +330,18 @@ void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
     }
     if (button == Qt::LeftButton)
         drag.press(globalPosition);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        platform::Form::keyPressEvent(event);
+        return;
+    }
+    platform::FormRuntime::popUpMenu(*platform::defaultInstance<Form2>().mnuFile(Form2::mnuFileIndex),
+                                     mapToGlobal(rect().center()));
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)

@@ -83,6 +83,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    /// The Menu key and Shift+F10 open the pop-up menu at the clock, as a right-click does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     /// The white background, the face and the hour hand. Kept in caches: the face never changes

@@ -26,8 +26,9 @@ void ReadoutLabel::setText(const QString &caption)
     }
     m_text = caption;
     // Only while an assistive technology listens: the clock's second must stay cheap.
+    // A label has no value to a screen reader: its name is what it reads, so the name changes.
     if (QAccessible::isActive() && isVisible()) {
-        QAccessibleValueChangeEvent changed(this, m_text);
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
 }

@@ -15,6 +15,7 @@ target_link_libraries(pomuri_core PUBLIC Qt6::Core)
 
 # pomuri_forms: the form runtime on Qt Widgets and the four forms.
 add_library(pomuri_forms STATIC
+  platform/FormAccessibility.cpp
   platform/FormApplication.cpp
   platform/FormRuntime.cpp
   platform/FormStyle.cpp

@@ -22,7 +22,7 @@ Form2::Form2()
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(u"Form2"_s);
-    m_mnuFile = new QMenu(u"ファイル"_s, this);
+    m_mnuFile = std::make_unique<QMenu>(u"ファイル"_s);
     m_mnuFile->setObjectName(u"mnuFile"_s);
     // A title lets desktop tools find the pop-up.
     m_mnuFile->setWindowTitle(u"ファイル"_s);
@@ -31,10 +31,12 @@ Form2::Form2()
     connect(m_about, &QAction::triggered, this, [this] { about_Click(aboutIndex); });
 }
 
+Form2::~Form2() = default;
+
 QMenu *Form2::mnuFile(int index) const
 {
     requireIndex(index, mnuFileIndex);
-    return m_mnuFile;
+    return m_mnuFile.get();
 }
 
 QAction *Form2::about(int index) const

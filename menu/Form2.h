@@ -2,6 +2,8 @@
 
 #include "platform/FormRuntime.h"
 
+#include <memory>
+
 class QAction;
 class QMenu;
 
@@ -11,6 +13,7 @@ class Form2 : public platform::Form
     Q_OBJECT
 public:
     Form2();
+    ~Form2() override;
 
     /// The menu control array mnuFile; its one element has index 1.
     [[nodiscard]] QMenu *mnuFile(int index) const;
@@ -23,6 +26,8 @@ public:
     static constexpr int aboutIndex = 11;
 
 private:
-    QMenu *m_mnuFile;
+    /// Not a child of the form: a child would give the never-shown form a native window, which
+    /// assistive technology would then offer as one of the program's windows.
+    std::unique_ptr<QMenu> m_mnuFile;
     QAction *m_about;
 };

@@ -82,6 +82,7 @@ Form3::Form3()
     Command1->setGeometry(Command1Rect.pixels());
     // Enter presses the button only while it has the focus; the window has no default button.
     Command1->setAutoDefault(true);
+    Command1->setAccessibleDescription(u"「このソフトについて」を閉じます"_s);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 
     Label2 = label(u"Label2"_s, u"免責事項"_s, Label2Rect.pixels(), this);

@@ -1,5 +1,6 @@
 #include "platform/FormApplication.h"
 
+#include "platform/FormAccessibility.h"
 #include "platform/FormRuntime.h"
 #include "platform/FormStyle.h"
 
@@ -26,6 +27,7 @@ FormApplication::FormApplication(int &argc, char **argv)
     // The clock has no taskbar entry; closing a dialog must not end the program.
     setQuitOnLastWindowClosed(false);
     setStyle(new FormStyle);
+    installFormAccessibility();
     // Qt's own texts (context menus, message-box buttons) in the user's language.
     auto *qtTexts = new QTranslator(this);
     if (qtTexts->load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -85,6 +85,8 @@ void Form4::createControls()
     // The value is reported when a thumb drag ends, not while the thumb moves.
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run as a page scrolls (Right lowers it); this one is a slider.
+    HScroll1->setInvertedControls(false);
     // Its jumps ("Scroll here", "Page left", ...) are not the layout's, and not in Japanese.
     HScroll1->setContextMenuPolicy(Qt::PreventContextMenu);
     Text1 = placed<QLineEdit>(u"Text1"_s, Text1Rect.pixels(), Frame2, m_values.Text1);
@@ -108,6 +110,18 @@ void Form4::createControls()
     locate_click = placed<QPushButton>(u"locate_click"_s, locate_clickRect.pixels(), Frame5, u"Ok"_s);
 
     Command4 = placed<QPushButton>(u"Command4"_s, Command4Rect.pixels(), Frame6, u"開く"_s);
+
+    // What a screen reader says beside the captions, which only make sense through their frame.
+    const QString percentMeaning = u"0 は透明、100 は不透明"_s;
+    HScroll1->setAccessibleName(u"透過率"_s);
+    HScroll1->setAccessibleDescription(percentMeaning);
+    Text1->setAccessibleName(u"透過率（パーセント）"_s);
+    Text1->setAccessibleDescription(percentMeaning);
+    Command1->setAccessibleDescription(u"透過率を時計に適用します"_s);
+    Command5->setAccessibleDescription(u"選んだ表記方法を時計に適用します"_s);
+    Command3->setAccessibleDescription(u"選んだ終了オプションを実行します"_s);
+    locate_click->setAccessibleDescription(u"選んだ表示（通常か手前に表示）を時計に適用します"_s);
+    Command4->setAccessibleDescription(u"「このソフトについて」を開きます"_s);
 
     Option1->setChecked(true);
     (m_values.Option2 ? Option2 : Option3)->setChecked(true);
