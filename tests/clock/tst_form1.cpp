@@ -167,12 +167,10 @@ private Q_SLOTS:
         QCOMPARE(platform::FormRuntime::exitStatus(), 0);
     }
 
-    void assistiveTechnologyShouldHearWhatIsShownAndOnlyWhenListening()
+    void assistiveTechnologyShouldBeToldOfChangesOnlyWhileItListens()
     {
+        // What a listener hears is read through AT-SPI in desktop_accessibility; here, the cost.
         Form1 &form = shownClock();
-        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
-        QCOMPARE(window->text(QAccessible::Name), u"ぽむりの時計"_s);
-        QCOMPARE(window->text(QAccessible::Value), u"10:10:30"_s);
         static QStringList heard;
         QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
             if (event->type() == QAccessible::NameChanged)
@@ -187,8 +185,6 @@ private Q_SLOTS:
         listener->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(heard, QStringList{u"2026/12/06"_s});
-        QCOMPARE(window->text(QAccessible::Value), u"2026/12/06"_s);
-        QCOMPARE(QAccessible::queryAccessibleInterface(form.Label1)->text(QAccessible::Name), u"2026/12/06"_s);
     }
 
     void anErrorEscapingAHandlerShouldBeReportedAndEndTheProgram_data()

@@ -96,14 +96,6 @@ private Q_SLOTS:
         QCOMPARE(timeTexts::date(QDateTime(day, {}), finnish), u"2006.01.09"_s);
     }
 
-    void theSystemsClockShouldTellTheLocalTimeAsQtDoes()
-    {
-        const QDateTime ours = ClockSource::current().now();
-        const QDateTime qts = QDateTime::currentDateTime();
-        QVERIFY2(qAbs(ours.msecsTo(qts)) < 1000 && ours.offsetFromUtc() == qts.offsetFromUtc(), qPrintable(ours.toString(Qt::ISODateWithMs)));
-        QCOMPARE(ours.date(), qts.addMSecs(-ours.msecsTo(qts)).date());
-    }
-
     void formTimersShouldShareOneBeat()
     {
         QObject owner;
