@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """What a screen reader sees of pomuri, read through AT-SPI as one reads it.
 
-  atspi.py names SECONDS   prints, one per line, the local time of arrival (HH:MM:SS) and the new
-                           name of every name change the program sends in SECONDS
+  atspi.py names SECONDS   prints, one per line, the local time of arrival and a second before it
+                           (HH:MM:SS) and the new name of every name change the program sends in
+                           SECONDS
   atspi.py tree            prints the program's windows and controls: role|name|description|value
   atspi.py press NAME      presses the button with this accessible name
 """
@@ -29,7 +30,9 @@ def names(seconds):
         if event.type != "object:property-change:accessible-name":
             return
         if event.host_application == application or event.source.getApplication() == application:
-            print(f"{time.strftime('%H:%M:%S')}|{event.source.name}", flush=True)
+            now = time.time()
+            print(f"{time.strftime('%H:%M:%S', time.localtime(now))}|{time.strftime('%H:%M:%S', time.localtime(now - 1))}|"
+                  f"{event.source.name}", flush=True)
 
     # All property changes, as a screen reader asks for them: the program must not answer that
     # with anything but what its labels and values are.
