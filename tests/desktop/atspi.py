@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """What a screen reader sees of pomuri, read through AT-SPI as one reads it.
 
-  atspi.py names SECONDS   prints, one per line, the local time of arrival and a second before it
-                           (HH:MM:SS) and the new name of every name change the program sends in
-                           SECONDS
+  atspi.py names SECONDS   prints "listening" once it listens, then, one per line, the local time
+                           of arrival and a second before it (HH:MM:SS) and the new name of every
+                           name change the program sends in SECONDS
   atspi.py tree            prints the program's windows and controls: role|name|description|value
   atspi.py press NAME      presses the button with this accessible name
 """
@@ -37,6 +37,7 @@ def names(seconds):
     # All property changes, as a screen reader asks for them: the program must not answer that
     # with anything but what its labels and values are.
     pyatspi.Registry.registerEventListener(heard, "object:property-change")
+    print("listening", flush=True)
     GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
     pyatspi.Registry.start()
 

@@ -15,10 +15,12 @@ clock_window
 read -r x y <<<"$(window_origin "$clock")"
 
 atspi names 3.6 >"$ARTIFACTS/names.txt"
-heard=$(awk -F'|' '$3 == $1 || $3 == $2' "$ARTIFACTS/names.txt" | wc -l)
-check "a listener hears the readout's name become each new second ($heard of $(wc -l <"$ARTIFACTS/names.txt") in time)" [ "$heard" -ge 3 ]
+heard=$(awk -F'|' 'NF == 3 && ($3 == $1 || $3 == $2)' "$ARTIFACTS/names.txt" | wc -l)
+check "a listener hears the readout's name become each new second ($heard of $(grep -c '|' "$ARTIFACTS/names.txt") in time)" [ "$heard" -ge 3 ]
 atspi names 1.5 >"$ARTIFACTS/peek.txt" &
-sleep 0.5
+for _ in $(seq 50); do grep -q listening "$ARTIFACTS/peek.txt" && break; sleep 0.1; done
+# Early in a second: the date shows until the next one, long enough to be read back.
+until [ "$((10#$(date +%N) / 100000000))" -ge 1 ] && [ "$((10#$(date +%N) / 100000000))" -le 3 ]; do sleep 0.02; done
 xdotool mousemove $((x + 92)) $((y + 116)) click 1
 wait $!
 check "and the date while the readout shows it" grep -q "|$(date +%Y/%m/%d)\$" "$ARTIFACTS/peek.txt"
