@@ -1,12 +1,9 @@
 #!/usr/bin/python3
-"""What a screen reader sees of pomuri, read through AT-SPI as one reads it.
-
-  atspi.py names SECONDS   prints "listening" once it listens, then, one per line, the local time
-                           of arrival and a second before it (HH:MM:SS) and the new name of every
-                           name change the program sends in SECONDS
-  atspi.py tree            prints the program's windows and controls: role|name|description|value
-  atspi.py press NAME      presses the button with this accessible name
-"""
+# What a screen reader sees of pomuri, read through AT-SPI as one reads it.
+#   atspi.py names SECONDS   "listening" once it listens, then a line per name change the program
+#                            sends in SECONDS: the arrival's HH:MM:SS, the second before, the new name
+#   atspi.py tree            the program's windows and controls: role|name|description|value
+#   atspi.py press NAME      presses the button with this accessible name
 import sys
 import time
 
