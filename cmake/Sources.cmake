@@ -28,6 +28,7 @@ add_library(pomuri_forms STATIC
   platform/WindowDrag.cpp
   platform/WindowOpacity.cpp
   platform/WindowSystem.cpp
+  platform/X11Window.cpp
   clock/ClockAccessibility.cpp
   clock/Form1.cpp
   clock/ReadoutLabel.cpp

@@ -1,6 +1,7 @@
 #include "platform/KeepOnDesktop.h"
 
 #include "platform/WindowSystem.h"
+#include "platform/X11Window.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -18,14 +19,17 @@ constexpr Qt::WindowStates lostStates = Qt::WindowMinimized | Qt::WindowMaximize
 constexpr char x11WindowTypeProperty[] = "_q_xcb_wm_window_type";
 constexpr int x11ToolbarType = 0x8;
 
-void askForToolbarType(QWindow &window)
+// Tells X11 window managers, before the window is mapped, what it is: a toolbar, listed in no
+// taskbar, pager or window switcher, and a window of its own. Qt would make a Tool window
+// transient for the whole application, and KWin lets any transient be iconified whose main
+// window is not shown (the application has none). The widget stays a Tool, which is what keeps
+// it out of taskbars elsewhere.
+void describeToX11WindowManagers(QWindow &window)
 {
-    if (window.property(x11WindowTypeProperty).isValid())
-        return;
     window.setProperty(x11WindowTypeProperty, x11ToolbarType);
-    const Qt::WindowFlags flags = window.flags();
-    window.setFlags(flags | Qt::CustomizeWindowHint); // a change of flags makes Qt apply them anew
-    window.setFlags(flags);
+    window.setFlags((window.flags() & ~Qt::WindowType_Mask) | Qt::Window);
+    x11Window::addStatesBeforeMap(window, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+                                           "_KDE_NET_WM_STATE_SKIP_SWITCHER"});
 }
 
 } // namespace
@@ -42,8 +46,8 @@ bool KeepOnDesktop::eventFilter(QObject *, QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
         // The native window exists by now and is not mapped yet.
-        if (QWindow *handle = m_window.windowHandle())
-            askForToolbarType(*handle);
+        if (QWindow *handle = m_window.windowHandle(); handle && x11Window::isX11())
+            describeToX11WindowManagers(*handle);
         m_place = m_window.pos();
         break;
     case QEvent::Move:

@@ -14,8 +14,9 @@ void placeInStackingOrder(QWidget &window, StackingOrder order)
         // QWidget::setWindowFlags would hide and re-create the window (a visible flicker and a
         // lost opacity); telling the existing native window keeps it mapped where it is.
         window.overrideWindowFlags(flags);
+        // The native window's own type may differ from the widget's (see KeepOnDesktop).
         if (QWindow *handle = window.windowHandle())
-            handle->setFlags(flags);
+            handle->setFlag(Qt::WindowStaysOnTopHint, order == StackingOrder::InFront);
     }
     window.setGeometry(geometry);
     window.raise();
