@@ -2,12 +2,14 @@
 
 #include "platform/MessageBox.h"
 #include "platform/RuntimeError.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMetaObject>
 #include <QPixmapCache>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +34,14 @@ void Form::closeEvent(QCloseEvent *event)
 
 void FormRuntime::show(QWidget &form)
 {
+    if (!form.testAttribute(Qt::WA_WState_ExplicitShowHide) && !form.testAttribute(Qt::WA_Moved)) {
+        // A form no one has placed opens in the middle of the screen, as most window managers
+        // put a new dialog. KWin would centre it on another window of the program (the clock),
+        // where a clock kept in front would cover it.
+        QRect placed({}, form.frameSize());
+        placed.moveCenter(form.screen()->availableGeometry().center());
+        windowSystem::placeWindow(form, placed.topLeft());
+    }
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.show();
     form.raise();

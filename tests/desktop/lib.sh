@@ -20,7 +20,7 @@ fail() {
   echo "FAIL: $*" >&2
   failures=$((failures + 1))
   # What the screen held when it failed, for whoever reads the artifacts.
-  import -window root "$ARTIFACTS/failure-$failures.png" 2>/dev/null
+  screenshot "$ARTIFACTS/failure-$failures.png" 2>/dev/null
   xwininfo -root -tree >"$ARTIFACTS/failure-$failures-windows.txt" 2>&1
 }
 
@@ -95,4 +95,54 @@ window_origin() { # window_origin ID: prints "X Y", the window's top-left corner
 
 opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing
   xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | awk -F' = ' '/=/ {print $2}'
+}
+
+# screenshot FILE: the screen as the compositor shows it, into a PNG file. Under X11 that is the
+# root window; a Wayland compositor's screen only the compositor itself can give.
+screenshot() {
+  case $SESSION in
+  kwin_wayland) "$(dirname "${BASH_SOURCE[0]}")/kwin-screenshot.py" "$1" ;;
+  gnome) gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell/Screenshot \
+    -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null ;;
+  *) import -window root "$1" ;;
+  esac
+}
+
+kwin_scripting() { # kwin_scripting METHOD [ARG...]: KWin's scripting service; its scripts print to kwin.log
+  gdbus call --session -d org.kde.KWin -o /Scripting -m "org.kde.kwin.Scripting.$1" "${@:2}" >/dev/null
+}
+
+# shell_view TITLE: how KWin or GNOME Shell itself sees the window with this title, one line:
+# "skip-taskbar=B in-switcher=B minimizable=B opacity=N" (opacity 0-255 as it is drawn); on
+# other desktops nothing.
+shell_view() {
+  case $SESSION in
+  kwin_x11 | kwin_wayland)
+    local script marker
+    marker="view-$RANDOM$RANDOM"
+    script="$ARTIFACTS/$marker.js"
+    cat >"$script" <<JS
+workspace.clientList().filter(w => w.caption == "$1").forEach(w => print("$marker skip-taskbar=" + w.skipTaskbar
+  + " in-switcher=" + !(w.skipSwitcher || !(w.normalWindow || w.dialog)) + " minimizable=" + w.minimizable
+  + " opacity=" + Math.round(w.opacity * 255)));
+JS
+    kwin_scripting loadScript "$script" "$marker" && kwin_scripting start || return 1
+    for _ in $(seq 20); do
+      grep -q "$marker " "$ARTIFACTS/kwin.log" && break
+      sleep 0.1
+    done
+    kwin_scripting unloadScript "$marker"
+    sed -n "s/.*$marker //p" "$ARTIFACTS/kwin.log" | head -n1
+    ;;
+  gnome)
+    gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "
+      const Meta = imports.gi.Meta;
+      const actor = global.get_window_actors().find(a => a.meta_window.title == '$1');
+      const w = actor.meta_window;
+      const surface = actor.get_children().find(c => c.constructor.name.includes('SurfaceActor'));
+      const inSwitcher = global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w);
+      ['skip-taskbar=' + w.skip_taskbar, 'in-switcher=' + inSwitcher, 'minimizable=' + w.can_minimize(),
+       'opacity=' + surface.opacity].join(' ')" | sed -n "s/^(true, '\"\(.*\)\"')\$/\1/p"
+    ;;
+  esac
 }

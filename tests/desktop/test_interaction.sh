@@ -50,6 +50,10 @@ sleep 0.5
 check "an iconify the window manager carries out anyway is undone at once, in place" viewable_at "$clock" "$x" "$y"
 
 open_settings || finish
+read -r width height <<<"$(xwininfo -id "$settings" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')"
+# Its middle, give or take the height of a title bar: not where the clock is.
+middle=$(((sx + width / 2 - 512) ** 2 <= 10 ** 2 && (sy + height / 2 - 384) ** 2 <= 60 ** 2))
+check "the settings dialog opens in the middle of the screen (at $sx,$sy, ${width}x$height)" [ "$middle" = 1 ]
 xdotool windowminimize "$settings"
 window_gone "ぽむりの時計の設定"
 open_settings || finish
@@ -58,7 +62,7 @@ xdotool windowactivate --sync "$clock"
 open_settings || finish
 check "設定 brings the open settings dialog to the front, active" active "$settings"
 
-import -window root "$ARTIFACTS/settings.png" # for the eye: nothing clipped, nothing overlapping
+screenshot "$ARTIFACTS/settings.png" # for the eye: nothing clipped, nothing overlapping
 click_at $((sx + 330)) $((sy + 208)) # 手前に表示
 click_at $((sx + 436)) $((sy + 244)) # its Ok
 check "手前に表示 keeps the clock above other windows" above
@@ -79,7 +83,7 @@ window_gone "このソフトについて"
 open_settings || finish
 click_at $((sx + 220)) $((sy + 52))
 check "開く brings the minimised About dialog back, active" active "$about"
-import -window root "$ARTIFACTS/about.png"
+screenshot "$ARTIFACTS/about.png"
 read -r ax ay <<<"$(window_origin "$about")"
 click_at $((ax + 256)) $((ay + 188)) # its O k
 check "O k closes the About dialog" window_gone "このソフトについて"

@@ -14,10 +14,10 @@ xdotool mousemove $((mx + 60)) $((my + 20)) click 1
 settings=$(find_window "ぽむりの時計の設定" 5) || { fail "the settings dialog did not open"; finish; }
 check "the settings dialog is twice its size" [ "$(size_of "$settings")" = 1004x582 ]
 xdotool windowmove "$settings" 0 0 sleep 0.5
-import -window root "$ARTIFACTS/settings-scaled.png"
+screenshot "$ARTIFACTS/settings-scaled.png"
 xdotool mousemove 440 104 click 1 # 開く
 about=$(find_window "このソフトについて" 5) || { fail "開く did not open the About dialog"; finish; }
 check "the About dialog is twice its size" [ "$(size_of "$about")" = 624x426 ]
 xdotool windowmove "$about" 0 0 sleep 0.5
-import -window root "$ARTIFACTS/about-scaled.png"
+screenshot "$ARTIFACTS/about-scaled.png"
 finish
