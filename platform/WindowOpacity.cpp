@@ -3,6 +3,7 @@
 #include "platform/X11Window.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,9 +11,10 @@ namespace platform {
 
 namespace {
 
-// GNOME Shell takes a window's opacity from changes of its property once it manages the window;
-// the value the window is mapped with stays unseen, and the window opaque. So the value is
-// written again each time the window has been put on the screen.
+// GNOME Shell (43) applies a window's opacity when its property changes, to the picture of the
+// window it has at that moment; the picture it makes for a window some 10 to 80 ms after it is
+// mapped starts opaque, and when that happens the program cannot see. So the value is written
+// again when the window has been put on the screen, then every 25 ms for half a second.
 class OpacityRestatement : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,8 @@ public:
         , m_window(window)
     {
         window.installEventFilter(this);
+        m_restatement.setInterval(restatementInterval);
+        connect(&m_restatement, &QTimer::timeout, this, &OpacityRestatement::restate);
     }
 
 protected:
@@ -38,13 +42,28 @@ protected:
         } else if (watched == m_watchedHandle && event->type() == QEvent::Expose && !m_mappedSinceShown
                    && m_watchedHandle->isExposed()) {
             m_mappedSinceShown = true;
-            x11Window::restateProperty(*m_watchedHandle, "_NET_WM_WINDOW_OPACITY");
+            m_restatementsLeft = restatements;
+            restate();
+            m_restatement.start();
         }
         return false;
     }
 
 private:
+    static constexpr int restatementInterval = 25;
+    static constexpr int restatements = 500 / restatementInterval;
+
+    void restate()
+    {
+        if (--m_restatementsLeft <= 0 || !m_window.isVisible())
+            m_restatement.stop();
+        if (m_window.isVisible())
+            x11Window::restateProperty(*m_watchedHandle, "_NET_WM_WINDOW_OPACITY");
+    }
+
     QWidget &m_window;
+    QTimer m_restatement;
+    int m_restatementsLeft = 0;
     QWindow *m_watchedHandle = nullptr;
     bool m_mappedSinceShown = false;
 };

@@ -15,6 +15,9 @@ actions=$(xprop -id "$clock" _NET_WM_ALLOWED_ACTIONS)
 check "the window manager offers neither iconify nor maximise" eval '! grep -qE "MINIMIZE|MAXIMIZE" <<<"$actions"'
 states=$(xprop -id "$clock" _NET_WM_STATE)
 check "asks to be left out of taskbars and pagers" eval 'grep -q SKIP_TASKBAR <<<"$states" && grep -q SKIP_PAGER <<<"$states"'
+
+xdotool mousemove 10 10
+sleep 1.5 # the first hand update comes within a second
 case $SESSION in
 kwin_x11 | kwin_wayland | gnome) # what the desktop shell itself makes of the window
   view=$(shell_view "ぽむりの時計")
@@ -22,9 +25,6 @@ kwin_x11 | kwin_wayland | gnome) # what the desktop shell itself makes of the wi
     [ "$view" = "skip-taskbar=true in-switcher=false minimizable=false opacity=89" ]
   ;;
 esac
-
-xdotool mousemove 10 10
-sleep 1.5 # the first hand update comes within a second
 screenshot "$ARTIFACTS/startup.png" # the composited screen, as a person sees it
 "$CONVERT" "$ARTIFACTS/startup.png" -crop "178x167+$x+$y" +repage "$ARTIFACTS/clock.png"
 # KWin on X11 blends through OpenGL, whose rounding of edge pixels may differ by a level or two.
