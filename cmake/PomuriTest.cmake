@@ -1,6 +1,7 @@
 # pomuri_add_test(NAME SOURCES source... LABELS label... [RUNNER command...])
 # One test executable per unit, linked against the program's libraries (never the executable),
-# run by CTest on Qt's offscreen platform, as a Japanese user runs the clock. In a sanitizer build
+# run by CTest on Qt's offscreen platform (on Windows, under Wine, on Qt's Windows platform, whose
+# fonts and windows are the system's own), as a Japanese user runs the clock. In a sanitizer build
 # the sanitizers' settings come with it, so that any report fails the test.
 set(POMURI_TEST_ENVIRONMENT "LANG=ja_JP.UTF-8" "LC_ALL=ja_JP.UTF-8")
 if(POMURI_SANITIZE)
@@ -10,13 +11,30 @@ if(POMURI_SANITIZE)
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endif()
 
+# The Windows build's tests run under Wine (scripts/wine-run), which needs an X display even for
+# programs that show nothing (a bare one, with-x-session's), and which sees this machine's files
+# on drive Z: (POMURI_TEST_DRIVE).
+if(WIN32)
+  set(POMURI_TEST_DRIVE "Z:")
+else()
+  set(POMURI_TEST_DRIVE)
+endif()
+
 function(pomuri_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LABELS;RUNNER" ${ARGN})
   qt_add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE pomuri_test_support)
-  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
+  set(emulator)
+  set(platform offscreen)
+  if(WIN32)
+    pomuri_windows_static_plugins(${name} QWindowsIntegrationPlugin)
+    set(emulator ${PROJECT_SOURCE_DIR}/scripts/with-x-session --session bare
+      ${CMAKE_CURRENT_BINARY_DIR}/wine-artifacts/${name} ${PROJECT_SOURCE_DIR}/scripts/wine-run)
+    set(platform windows)
+  endif()
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} ${emulator} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${POMURI_TEST_ENVIRONMENT}"
+    ENVIRONMENT "QT_QPA_PLATFORM=${platform};${POMURI_TEST_ENVIRONMENT}"
     LABELS "${ARG_LABELS}"
     TIMEOUT 300)
 endfunction()

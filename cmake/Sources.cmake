@@ -1,17 +1,28 @@
-# The libraries the program and the tests share.
+# The libraries the program and the tests share. Where the code differs per system, the build
+# takes the file for this one (NAME_win.cpp or NAME_unix.cpp).
+if(WIN32)
+  set(POMURI_SYSTEM win)
+else()
+  set(POMURI_SYSTEM unix)
+endif()
+
 # pomuri_core needs only Qt Core: arithmetic, time texts, placement, hand geometry, single instance.
 add_library(pomuri_core STATIC
   platform/CheckedArithmetic.cpp
   platform/RuntimeError.cpp
   platform/ClockSource.cpp
+  platform/ClockSource_${POMURI_SYSTEM}.cpp
   platform/TimeTexts.cpp
-  platform/SingleInstance.cpp
+  platform/SingleInstance_${POMURI_SYSTEM}.cpp
   clock/Placement.cpp
   clock/HandGeometry.cpp
   clock/Translucency.cpp
 )
 target_include_directories(pomuri_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(pomuri_core PUBLIC Qt6::Core)
+if(WIN32)
+  target_link_libraries(pomuri_core PRIVATE advapi32) # the user's SID for the single-instance lock
+endif()
 
 # pomuri_forms: the form runtime on Qt Widgets and the four forms.
 add_library(pomuri_forms STATIC
@@ -22,12 +33,14 @@ add_library(pomuri_forms STATIC
   platform/FormTimer.cpp
   platform/KeepOnDesktop.cpp
   platform/LayoutFonts.cpp
+  platform/LayoutFonts_${POMURI_SYSTEM}.cpp
   platform/MessageBox.cpp
   platform/ScreenMetrics.cpp
   platform/Stacking.cpp
   platform/WindowDrag.cpp
   platform/WindowOpacity.cpp
   platform/WindowSystem.cpp
+  platform/WindowSystem_${POMURI_SYSTEM}.cpp
   platform/X11Window.cpp
   clock/ClockAccessibility.cpp
   clock/Form1.cpp
@@ -37,8 +50,9 @@ add_library(pomuri_forms STATIC
   menu/Form3.cpp
 )
 target_link_libraries(pomuri_forms PUBLIC pomuri_core Qt6::Widgets)
-# Whether an X display answers is asked before Qt starts, so that no display is a clear message.
-if(UNIX AND NOT APPLE)
+# X11 through xcb: whether a display answers, asked before Qt starts so that no display is a clear
+# message, and the window properties Qt has no setting for.
+if(NOT WIN32)
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
   target_link_libraries(pomuri_forms PRIVATE PkgConfig::XCB)

@@ -51,6 +51,16 @@ QLabel *label(const QString &name, const QString &text, const QRect &geometry, Q
     return result;
 }
 
+/// A one-line label whose font draws its text wider than the layout's box (a bold face the font
+/// engine makes up, as Windows does) grows to the right, where nothing else is, rather than cut
+/// its last character off.
+void fitText(QLabel *label)
+{
+    const int ink = label->fontMetrics().tightBoundingRect(label->text()).right() + 2;
+    if (ink > label->contentsRect().right())
+        label->resize(label->width() + ink - label->contentsRect().right(), label->height());
+}
+
 void colour(QLabel *label, const QColor &color)
 {
     QPalette palette = label->palette();
@@ -106,6 +116,9 @@ Form3::Form3()
     Label5 = label(u"Label5"_s, u"バージョン：0.0.8"_s, Label5Rect.pixels(), this);
     Label5->setFont(fixedGothic(12, Bold));
     colour(Label5, versionColor);
+
+    for (QLabel *line : {Label1, Label4, Label5})
+        fitText(line);
 
     Picture1->setFocus();
 }

@@ -14,6 +14,8 @@ public:
 
     /// The source in use: the installed one, or the system clock.
     [[nodiscard]] static const ClockSource &current();
+    /// The system's own clock and time zone, whose changes it follows at once.
+    [[nodiscard]] static const ClockSource &system();
     /// Installs a source (not owned); nullptr goes back to the system clock.
     static void install(const ClockSource *source);
 };

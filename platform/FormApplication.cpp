@@ -28,10 +28,15 @@ FormApplication::FormApplication(int &argc, char **argv)
     setQuitOnLastWindowClosed(false);
     setStyle(new FormStyle);
     installFormAccessibility();
-    // Qt's own texts (context menus, message-box buttons) in the user's language.
+    // Qt's own texts (context menus, message-box buttons) in the user's language: built into the
+    // program where Qt is (Windows), else from the system's Qt.
     auto *qtTexts = new QTranslator(this);
-    if (qtTexts->load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTexts);
+    for (const QString &folder : {u":/pomuri/translations"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (qtTexts->load(QLocale(), u"qtbase"_s, u"_"_s, folder)) {
+            installTranslator(qtTexts);
+            break;
+        }
+    }
 }
 
 bool FormApplication::notify(QObject *receiver, QEvent *event)

@@ -1,14 +1,13 @@
 #include "platform/LayoutFonts.h"
 
-using namespace Qt::StringLiterals;
-
 namespace platform::fonts {
 
 namespace {
 
-QFont font(const QString &family, qreal points, int style)
+QFont font(const QStringList &families, qreal points, int style)
 {
-    QFont result(family);
+    QFont result;
+    result.setFamilies(families);
     result.setPointSizeF(points);
     result.setBold(style & Bold);
     result.setItalic(style & Italic);
@@ -19,12 +18,12 @@ QFont font(const QString &family, qreal points, int style)
 
 QFont proportionalGothic(qreal points, int style)
 {
-    return font(u"IPAPGothic"_s, points, style);
+    return font(proportionalGothicFamilies(), points, style);
 }
 
 QFont fixedGothic(qreal points, int style)
 {
-    return font(u"IPAGothic"_s, points, style);
+    return font(fixedGothicFamilies(), points, style);
 }
 
 } // namespace platform::fonts

@@ -4,8 +4,9 @@
 
 namespace platform {
 
-/// One clock per user. The first copy takes a lock file in a directory only this user can write
-/// and keeps it until it ends; the kernel drops the lock of a copy that crashed or was killed.
+/// One clock per user (on Windows, per user and session), wherever the program file was started
+/// from. The first copy holds a lock until it ends; the system drops the lock of a copy that
+/// crashed or was killed.
 class SingleInstance
 {
 public:
@@ -13,11 +14,6 @@ public:
     [[nodiscard]] static bool anotherCopyIsRunning();
     /// Gives the lock up; the program does this as it ends.
     static void release();
-
-    /// The directory the lock lives in: $XDG_RUNTIME_DIR when it is this user's and writable,
-    /// otherwise a private folder of this user's under the temporary directory, otherwise one under
-    /// the cache directory. Empty when none can be had.
-    [[nodiscard]] static QString lockDirectory();
 };
 
 } // namespace platform

@@ -87,7 +87,9 @@ private Q_SLOTS:
                 else if (auto *button = qobject_cast<QPushButton *>(control))
                     QVERIFY2(button->fontMetrics().horizontalAdvance(button->text())
                                      + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) <= button->width(), name);
-                else if (label || qobject_cast<QRadioButton *>(control))
+                else if (label) // its ink: a bold face made by the font engine (Windows) advances wider than it draws
+                    QVERIFY2(label->fontMetrics().tightBoundingRect(label->text()).right() < label->contentsRect().right(), name);
+                else if (qobject_cast<QRadioButton *>(control))
                     QVERIFY2(control->sizeHint().width() <= control->width(), name);
             }
         }
@@ -194,7 +196,8 @@ private Q_SLOTS:
         form.Option2->setChecked(true);
         form.Command5->click();
         QVERIFY(clockWindow.Label1->isVisible() && !clockWindow.Label2->isVisible());
-        QCOMPARE(clockWindow.Label1->text(), u"19時05分10秒"_s);
+        // The time as the system itself writes a time of day; Japanese Windows writes it as the readout does.
+        QCOMPARE(clockWindow.Label1->text(), QSysInfo::productType() == u"windows"_s ? u"19:05:10"_s : u"19時05分10秒"_s);
         QCOMPARE(freshPixels(clockWindow).pixelColor(clockWindow.Label1->pos() + QPoint(1, 1)), Form1::faceColor); // on the face, no box
         QCOMPARE(clockWindow.currentTimeTextValue(), u"19:05:10"_s);
 

@@ -1,6 +1,5 @@
 // Evidence of robustness: a week of seconds and thousands of clicks leave nothing behind; jumps of
-// the clock, daylight-saving changes, a change of the system's time zone and every locale Qt knows
-// are followed at the next second. Expected values are computed here, not by the program's helpers.
+// the clock, daylight-saving changes and every locale Qt knows are followed at the next second. Expected values are computed here, not by the program's helpers.
 #include "TestSupport.h"
 
 #include "clock/Form1.h"
@@ -11,14 +10,9 @@
 #include "settings/Form4.h"
 
 #include <QAction>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTimeZone>
-
-#include <sys/mount.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using platform::defaultInstance;
@@ -57,6 +51,7 @@ private Q_SLOTS:
         Form1 &form = defaultInstance<Form1>();
         platform::FormRuntime::show(form);
         (void)defaultInstance<Form2>(); // made by the first right-click, kept for the run
+        form.Label1_MouseUp(); // so is the notification a date peek makes for screen readers
         const qsizetype before = census();
         const int days = qEnvironmentVariableIsSet("POMURI_LONGRUN_DAYS") ? qEnvironmentVariableIntValue("POMURI_LONGRUN_DAYS") : 7;
         for (qint64 second = 1; second <= days * 86400LL; ++second) {
@@ -76,7 +71,8 @@ private Q_SLOTS:
             QCOMPARE(form.Label1->text(), clock.now().date().toString(u"yyyy/MM/dd"_s));
             form.Timer2_Timer();
         }
-        for (int cycle = 0; cycle < 1000; ++cycle) {
+        const int cycles = qEnvironmentVariableIsSet("POMURI_DIALOG_CYCLES") ? qEnvironmentVariableIntValue("POMURI_DIALOG_CYCLES") : 1000;
+        for (int cycle = 0; cycle < cycles; ++cycle) {
             defaultInstance<Form2>().about(Form2::aboutIndex)->trigger();
             defaultInstance<Form4>().Command4->click(); // the settings hidden, About shown
             defaultInstance<Form3>().Command1->click(); // About unloaded
@@ -135,44 +131,6 @@ private Q_SLOTS:
             QCOMPARE(date, u"2026"_s + dateSeparator + u"12"_s + dateSeparator + u"06"_s);
         }
         QVERIFY(locales.size() > 100);
-    }
-
-    void aChangeOfTheSystemsTimeZoneShouldBeFollowedAtTheNextSecond()
-    {
-        // Only in a mount namespace of its own (see tests/CMakeLists.txt), where a copy of /etc
-        // stands in for the system's and the zone is changed in it as the system's tools do.
-        if (!qEnvironmentVariableIsSet("POMURI_PRIVATE_MOUNTS"))
-            QSKIP("needs a private mount namespace (root)");
-        qunsetenv("TZ");
-        QTemporaryDir etc;
-        QCOMPARE(QProcess::execute(u"cp"_s, {u"-a"_s, u"/etc/."_s, etc.path()}), 0);
-        QCOMPARE(::mount(QFile::encodeName(etc.path()).constData(), "/etc", nullptr, MS_BIND, nullptr), 0);
-        const auto unmount = qScopeGuard([] { ::umount2("/etc", MNT_DETACH); });
-        const auto linkAndRename = [](const QString &zone, const QString &newName) {
-            const QByteArray target = QFile::encodeName(u"/usr/share/zoneinfo/"_s + zone);
-            return ::symlink(target.constData(), QFile::encodeName(newName).constData()) == 0
-                && ::rename(QFile::encodeName(newName).constData(), "/etc/localtime") == 0;
-        };
-        const auto followed = [](const QString &zone) {
-            Form1 &form = defaultInstance<Form1>();
-            tick(form);
-            const QString shown = form.Label1->text();
-            const QDateTime there = QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone(zone.toUtf8()));
-            return shown == there.time().toString(u"HH:mm:ss"_s) || shown == there.addSecs(-1).time().toString(u"HH:mm:ss"_s);
-        };
-        (void)defaultInstance<Form1>();
-
-        // timedatectl (and the desktops' settings through it): a link by a new name renamed over the old.
-        QVERIFY(linkAndRename(u"Asia/Tokyo"_s, u"/etc/.#localtime3f9a"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(followed(u"Asia/Tokyo"_s), 1000);
-        // dpkg-reconfigure tzdata: the link replaced the same way, then /etc/timezone rewritten in place.
-        QVERIFY(linkAndRename(u"America/Sao_Paulo"_s, u"/etc/localtime.dpkg-new"_s));
-        QFile timezone(u"/etc/timezone"_s);
-        QVERIFY(timezone.open(QIODevice::WriteOnly | QIODevice::Truncate) && timezone.write("America/Sao_Paulo\n") > 0);
-        timezone.close();
-        QTRY_VERIFY_WITH_TIMEOUT(followed(u"America/Sao_Paulo"_s), 1000);
-        QVERIFY(linkAndRename(u"Asia/Kolkata"_s, u"/etc/.#localtime77c1"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(followed(u"Asia/Kolkata"_s), 1000);
     }
 };
 

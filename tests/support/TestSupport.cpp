@@ -82,7 +82,7 @@ QImage freshPixels(QWidget &window)
 
 bool matchesReference(const QImage &image, const QString &name)
 {
-    const QString path = QStringLiteral(TESTS_DIR "/%1.png").arg(name);
+    const QString path = QStringLiteral(TESTS_DIR "/%1" REFERENCE_SUFFIX ".png").arg(name);
     const QImage reference(path);
     if (reference.isNull()) {
         image.save(path);

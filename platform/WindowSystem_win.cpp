@@ -1,0 +1,11 @@
+#include "platform/WindowSystem.h"
+
+namespace platform::windowSystem {
+
+QString choose()
+{
+    // Windows has one window system, and a desktop whenever a user is logged on.
+    return {};
+}
+
+} // namespace platform::windowSystem
