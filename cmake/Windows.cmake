@@ -2,14 +2,15 @@
 # built in, and what ships it: the installer and a portable zip. Built with the toolchain of
 # scripts/windows-qt (make windows).
 
-# No libstdc++, libgcc or winpthread DLLs beside the program file.
-add_link_options(-static)
+# No libstdc++, libgcc or winpthread DLLs beside the program file; no symbol tables in what ships.
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 # Windows 10 and later: GetSystemTimePreciseAsFileTime and the per-monitor DPI functions.
 add_compile_definitions(_WIN32_WINNT=0x0A00 WINVER=0x0A00 UNICODE _UNICODE)
 
 # Qt's own texts in Japanese (message-box buttons, context menus), as the host's Qt has them.
 find_file(POMURI_QTBASE_JA qtbase_ja.qm
   PATHS "${QT_HOST_PATH}/share/qt6/translations" NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+cmake_path(GET POMURI_QTBASE_JA PARENT_PATH POMURI_QT_TRANSLATIONS)
 
 # pomuri_windows_static_plugins(TARGET [PLATFORM...]): the platform plugins linked into TARGET, and
 # no others (no image formats, styles or icon engines: the program needs none of them).

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Usage: test_windows.sh BUILD_DIR, inside a desktop session. The Windows program as a Windows user
+# gets it: its installer run silently into a fresh Wine prefix, the clock started from the
+# Start-menu shortcut, then seen from the X server and through Windows' own view of its windows
+# (window_probe): placed, translucent, out of the taskbar and Alt+Tab, its menu and dialogs, kept
+# in front, a second copy refused, ended with status 0, replaced by a new install while it runs,
+# and the uninstaller leaving nothing behind.
+source "$(dirname "$0")/lib.sh"
+build=$1
+prefix_folder=$(mktemp -d)
+trap 'cleanup_children; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$prefix_folder"' EXIT
+eval "$("$(dirname "$0")/../../scripts/wine-run" --new-prefix "$prefix_folder/prefix")"
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEQT_FORCE_STDERR_LOGGING=1
+
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }
+probe() { wine "$build/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; } # Windows' own view of the window
+user_folder=$WINEPREFIX/drive_c/users/$(id -un)
+installed=$user_folder/AppData/Local/Programs/pomuri
+shortcut=$user_folder/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/ぽむりの時計.lnk
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\pomuri'
+registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
+  wine reg export "$uninstall_key" "$(winepath -w "$prefix_folder/key.reg")" >/dev/null 2>&1 &&
+    iconv -f UTF-16LE -t UTF-8 "$prefix_folder/key.reg" | tr -d '\r\357\273\277'
+}
+# start_clock [FIXED_TIME]: the program the Start-menu shortcut starts, the wall clock frozen at
+# FIXED_TIME if given; sets POMURI_PID.
+start_clock() {
+  local fake=() target
+  [ -n "${1:-}" ] && fake=(LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 | head -n1)" FAKETIME="$1"
+    FAKETIME_DONT_FAKE_MONOTONIC=1)
+  target=$("$(dirname "$0")/shortcut-target.py" "$shortcut")
+  env "${fake[@]}" wine "$target" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
+  POMURI_PID=$!
+  children+=("$POMURI_PID")
+}
+await_end() { # await_end PID: sets ended to the status it ended with, or to "running" after 10 s
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null && sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then ended=running; else wait "$1"; ended=$?; fi
+}
+
+wine "$build/pomuri-1.0.0.0-setup.exe" /S
+check "the installer runs silently, without administrator rights, and succeeds" [ $? = 0 ]
+check "it installs into %LOCALAPPDATA%\\Programs\\pomuri" test -f "$installed/pomuri.exe" -a -f "$installed/uninstall.exe"
+check "with a Start-menu shortcut named ぽむりの時計" test -f "$shortcut"
+check "that starts the installed program" [ "$("$(dirname "$0")/shortcut-target.py" "$shortcut")" = "$(winepath -w "$installed/pomuri.exe")" ]
+registered >"$ARTIFACTS/uninstall-key.txt"
+folder='C:\\users\\'"$(id -un)"'\\AppData\\Local\\Programs\\pomuri' # as a .reg file writes it
+for value in '"DisplayName"="ぽむりの時計"' '"DisplayVersion"="1.0.0.0"' '"Publisher"="pomuri developers"' \
+  "\"DisplayIcon\"=\"$folder\\\\pomuri.exe,0\"" "\"InstallLocation\"=\"$folder\"" \
+  "\"UninstallString\"=\"\\\"$folder\\\\uninstall.exe\\\"\"" '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
+  check "the user's list of apps has $value" grep -qxF "$value" "$ARTIFACTS/uninstall-key.txt"
+done
+check "with its size" grep -qE '^"EstimatedSize"=dword:0000[0-9a-f]{4}$' "$ARTIFACTS/uninstall-key.txt"
+
+start_clock "2026-12-06 03:00:45"
+clock_window
+read -r x y <<<"$(window_origin "$clock")"
+check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
+frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+check "178x167 with no frame around it (got $frame)" [ "$frame" = 178x167 ]
+check "35 % opacity is alpha 89, which Wine gives the X window (0x59595959)" [ "$(opacity_of "$clock")" = 1499027801 ]
+view=$(probe "ぽむりの時計")
+check "to Windows a layered tool window at alpha 89, unowned: no taskbar button, no Alt+Tab entry ($view)" \
+  [ "$view" = "834 545 178 167 toolwindow=1 appwindow=0 owned=0 topmost=0 layered=1 alpha=89 iconic=0" ]
+xdotool mousemove 10 10
+sleep 1.5
+screenshot "$ARTIFACTS/startup.png"
+"$CONVERT" "$ARTIFACTS/startup.png" -crop "178x167+$x+$y" +repage "$ARTIFACTS/clock.png"
+differing=$(compare -metric AE "$ARTIFACTS/clock.png" "$(dirname "$0")/reference-startup-windows.png" null: 2>&1)
+check "every pixel as in the Windows build's reference ($differing differ)" [ "$differing" = 0 ]
+
+# Dragged with the left button, it follows the mouse. (An X window manager's iconify is not tried:
+# Wine hides the window without telling a program whose window has no minimize box.)
+xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
+for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
+xdotool mouseup 1 sleep 0.5 mousemove 10 10 sleep 0.3
+x=$((x - 100)) y=$((y - 150))
+check "dragged by (-100,-150) to $x,$y" [ "$(window_origin "$clock")" = "$x $y" ]
+
+click_at $((x + 130)) $((y + 40)) 3
+menu=$(find_window "ファイル" 5) || { fail "the right button did not open the pop-up menu"; finish; }
+read -r mx my <<<"$(window_origin "$menu")"
+click_at $((mx + 30)) $((my + 10))
+settings=$(find_window "ぽむりの時計の設定" 5) || { fail "設定 did not open the settings dialog"; finish; }
+read -r sx sy <<<"$(window_origin "$settings")"
+screenshot "$ARTIFACTS/settings.png"
+click_at $((sx + 330)) $((sy + 208)) # 手前に表示
+click_at $((sx + 436)) $((sy + 244)) # its Ok
+check "手前に表示 makes it a topmost window ($(probe "ぽむりの時計"))" eval 'probe "ぽむりの時計" | grep -q topmost=1'
+click_at $((sx + 330)) $((sy + 176)) # 通常
+click_at $((sx + 436)) $((sy + 244))
+check "通常 takes that away" eval 'probe "ぽむりの時計" | grep -q topmost=0'
+click_at $((sx + 132)) $((sy + 136)) # the slider, then End and 変更
+xdotool key End
+click_at $((sx + 236)) $((sy + 172))
+check "the slider at 100 and 変更 make the clock opaque ($(probe "ぽむりの時計"))" eval \
+  'probe "ぽむりの時計" | grep -q alpha=255 && [[ "$(opacity_of "$clock")" =~ ^(4294967295)?$ ]]'
+
+# A second copy, however started, only warns; the first goes on.
+wine "$installed/pomuri.exe" >"$ARTIFACTS/second.log" 2>&1 &
+second=$!
+children+=("$second")
+if warning=$(find_window "pomuri" 10); then
+  xdotool windowactivate --sync "$warning"
+  xdotool key Return
+  await_end "$second"
+  check "a second copy warns and ends with status 0 (got $ended)" [ "$ended" = 0 ]
+else
+  fail "a second copy showed no warning"
+fi
+check "while the first goes on" eval 'kill -0 "$POMURI_PID" && probe "ぽむりの時計" >/dev/null'
+
+click_at $((sx + 322)) $((sy + 80))  # このソフトを終了する
+click_at $((sx + 432)) $((sy + 120)) # its Ok
+await_end "$POMURI_PID"
+check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
+
+# Installing again while the clock runs ends it first: its program file can then be replaced.
+start_clock
+clock_window
+wine "$build/pomuri-1.0.0.0-setup.exe" /S
+check "an install over a running clock succeeds" [ $? = 0 ]
+await_end "$POMURI_PID"
+check "having ended the clock as its close box would (got $ended)" [ "$ended" = 0 ]
+
+# Crisp at Windows' display scaling: laid out anew at each, not stretched.
+for scale in 125:223x209 150:267x251 200:356x334; do
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((${scale%%:*} * 96 / 100)) /f >/dev/null 2>&1
+  wineserver -k
+  start_clock "2026-12-06 10:10:30"
+  clock_window
+  size=$(xwininfo -id "$clock" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+  check "at ${scale%%:*} % the clock is ${scale#*:} (got $size)" [ "$size" = "${scale#*:}" ]
+  screenshot "$ARTIFACTS/scaled-${scale%%:*}.png"
+  kill "$POMURI_PID"
+done
+wineserver -k
+
+wine "$installed/uninstall.exe" /S
+for _ in $(seq 100); do [ -e "$installed" ] && sleep 0.1; done
+check "the uninstaller removes every file and the folder" test ! -e "$installed"
+check "and the shortcut" test ! -e "$shortcut"
+check "and the entry in the list of apps" eval '! wine reg query "$uninstall_key" >/dev/null 2>&1'
+finish
