@@ -22,6 +22,16 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::StaticText) {
+            state.focusable = true;
+            state.focused = widget()->isVisible() && widget()->isActiveWindow();
+        }
+        return state;
+    }
+
 private:
     QString shown() const
     {
@@ -35,16 +45,42 @@ private:
     }
 };
 
+class AnnouncementText : public QAccessibleWidget
+{
+public:
+    explicit AnnouncementText(Announcement *announcement)
+        : QAccessibleWidget(announcement, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const Announcement *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface *clockInterface(const QString &className, QObject *object)
 {
     if (className == u"clockwindow::ReadoutLabel"_s)
         return new ShownTime(static_cast<QWidget *>(object), QAccessible::StaticText);
     if (className == u"Form1"_s)
         return new ShownTime(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == u"clockwindow::Announcement"_s)
+        return new AnnouncementText(static_cast<Announcement *>(object));
     return nullptr;
 }
 
 } // namespace
+
+void tellScreenReaderOfFocus(QWidget &readout)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(&readout, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
 
 void installClockAccessibility()
 {

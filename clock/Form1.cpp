@@ -202,6 +202,7 @@ void Form1::Label1_MouseUp()
 {
     currentDateText = currentTimeOf(platform::timeTexts::date);
     Label1->setText(currentDateText);
+    Label1->announce(currentDateText);
     Timer3->setInterval(Timer3Interval);
 }
 
@@ -209,6 +210,7 @@ void Form1::Label2_MouseUp()
 {
     currentDateText = currentTimeOf(platform::timeTexts::date);
     Label2->setText(currentDateText);
+    Label2->announce(currentDateText);
     Timer3->setInterval(Timer3Interval);
 }
 
@@ -334,14 +336,31 @@ void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
 
 void Form1::keyPressEvent(QKeyEvent *event)
 {
-    const bool menuKey = event->key() == Qt::Key_Menu
-        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
-    if (!menuKey) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        platform::FormRuntime::popUpMenu(*platform::defaultInstance<Form2>().mnuFile(Form2::mnuFileIndex),
+                                         mapToGlobal(rect().center()), platform::MenuOpenedBy::Keyboard);
+    } else if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        // What a click on the readout does, as a button takes Space and Enter.
+        if (Label1->isVisible())
+            Label1_MouseUp();
+        else if (Label2->isVisible())
+            Label2_MouseUp();
+    } else {
         platform::Form::keyPressEvent(event);
-        return;
     }
-    platform::FormRuntime::popUpMenu(*platform::defaultInstance<Form2>().mnuFile(Form2::mnuFileIndex),
-                                     mapToGlobal(rect().center()));
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        for (clockwindow::ReadoutLabel *readout : {Label1, Label2}) {
+            if (readout->isVisible())
+                clockwindow::tellScreenReaderOfFocus(*readout);
+        }
+    }
+    platform::Form::changeEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)

@@ -83,8 +83,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    /// The Menu key and Shift+F10 open the pop-up menu at the clock, as a right-click does.
+    /// The Menu key and Shift+F10 open the pop-up menu at the clock, as a right-click does; Space
+    /// and Enter show the date, as a click on the readout does.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Once active, a screen reader is told the readout is where it reads.
+    void changeEvent(QEvent *event) override;
 
 private:
     /// The white background, the face and the hour hand. Kept in caches: the face never changes

@@ -1,5 +1,7 @@
 #include "clock/ReadoutLabel.h"
 
+#include "clock/ClockAccessibility.h"
+
 #include <QAccessible>
 #include <QGlyphRun>
 #include <QRawFont>
@@ -25,12 +27,26 @@ void ReadoutLabel::setText(const QString &caption)
         update(changedArea(m_text, caption));
     }
     m_text = caption;
+    if (m_announcement && m_announcement->isVisible())
+        m_announcement->hide(); // what it said is no longer shown
     // Only while an assistive technology listens: the clock's second must stay cheap.
     // A label has no value to a screen reader: its name is what it reads, so the name changes.
     if (QAccessible::isActive() && isVisible()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void ReadoutLabel::announce(const QString &caption)
+{
+    // Screen readers say a notification as it appears; nothing is drawn of it.
+    if (!m_announcement) {
+        m_announcement = new Announcement(this);
+        m_announcement->setGeometry(0, 0, 0, 0);
+    }
+    m_announcement->hide();
+    m_announcement->setText(caption);
+    m_announcement->show();
 }
 
 QRect ReadoutLabel::changedArea(const QString &before, const QString &after)
@@ -86,6 +102,14 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT released(event->button());
+}
+
+void ReadoutLabel::showEvent(QShowEvent *event)
+{
+    // The other readout was the screen reader's focus on the active clock; now this one is.
+    if (window()->isActiveWindow())
+        tellScreenReaderOfFocus(*this);
+    QWidget::showEvent(event);
 }
 
 void ReadoutLabel::paintEvent(QPaintEvent *event)

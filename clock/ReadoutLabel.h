@@ -8,13 +8,16 @@ class QPainter;
 
 namespace clockwindow {
 
+class Announcement;
+
 /// A digital readout on the clock face: one line of text, left and top aligned, on a transparent
 /// or an opaque background.
 ///
 /// Unlike a plain label it keeps the mouse to itself, so a press on it never drags the clock or
-/// opens its menu; it reports the release instead. Its caption changes every second, so setting
-/// it only marks the readout for repainting (nothing is laid out), and it draws the text from
-/// images of the characters it has already shown.
+/// opens its menu; it reports the release instead. Shown on the active clock, it is where a screen
+/// reader's focus is, though the keyboard's stays with the clock. Its caption changes every second,
+/// so setting it only marks the readout for repainting (nothing is laid out), and it draws the text
+/// from images of the characters it has already shown.
 class ReadoutLabel : public QWidget
 {
     Q_OBJECT
@@ -23,6 +26,10 @@ public:
 
     void setText(const QString &caption);
     [[nodiscard]] QString text() const { return m_text; }
+    /// Has a screen reader say caption now, as it is shown until the next setText: a notification
+    /// appears with it. The readout's name changes every second, which screen readers rightly
+    /// leave unsaid.
+    void announce(const QString &caption);
 
     /// Draws the glyphs that reach into area, the text's top-left corner at the painter's origin.
     void drawText(QPainter &painter, const QRect &area);
@@ -37,6 +44,7 @@ Q_SIGNALS:
     void released(Qt::MouseButton button);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -59,6 +67,7 @@ private:
     [[nodiscard]] QRect changedArea(const QString &before, const QString &after);
 
     QString m_text;
+    Announcement *m_announcement = nullptr;
     QHash<QChar, Glyph> m_glyphs;
     qreal m_glyphRatio = 0;
     bool m_drawnByWindow = false;

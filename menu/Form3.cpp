@@ -2,6 +2,7 @@
 
 #include "platform/LayoutFonts.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -13,9 +14,11 @@ using platform::FormRuntime;
 namespace {
 
 /// A picture box showing the application icon at its natural size from the top-left corner,
-/// clipped by the box. It takes the keyboard focus like any picture box.
+/// clipped by the box. It takes the keyboard focus like any picture box, and is a picture to
+/// assistive technology.
 class IconBox : public QFrame
 {
+    Q_OBJECT
 public:
     explicit IconBox(QWidget *parent)
         : QFrame(parent)
@@ -40,6 +43,13 @@ protected:
         }
     }
 };
+
+QAccessibleInterface *pictureInterface(const QString &className, QObject *object)
+{
+    if (className == u"IconBox"_s)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
 
 QLabel *label(const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
 {
@@ -77,6 +87,8 @@ Form3::Form3()
     setWindowTitle(u"このソフトについて"_s);
     resize(platform::px(clientWidthTwips), platform::px(clientHeightTwips));
     setFont(proportionalGothic(9));
+    static const bool pictureKnown = (QAccessible::installFactory(pictureInterface), true);
+    Q_UNUSED(pictureKnown);
 
     // Created in tab order, which is also the focus chain.
     Label1 = label(u"Label1"_s, u"ぽむりの時計　改良版"_s, Label1Rect.pixels(), this);
@@ -98,6 +110,8 @@ Form3::Form3()
     Label2 = label(u"Label2"_s, u"免責事項"_s, Label2Rect.pixels(), this);
     Label2->setFont(proportionalGothic(9, Bold));
 
+    const QString disclaimer = u"このソフトを使用して生じたいかなる障害も作者は一切責任を負いません。"
+                               u"自己責任でご使用ください。又不具合やバグなどがございましたらメールにて問い合わせください。"_s;
     Label3 = label(u"Label3"_s, {}, Label3Rect.pixels(), this);
     Label3->setWordWrap(true);
     // Lines one em apart, as with the layout's own font: IPAPGothic's wider spacing would push the
@@ -106,8 +120,7 @@ Form3::Form3()
     Label3->setTextFormat(Qt::RichText);
     Label3->setText(u"<p style=\"line-height:%1%\">%2</p>"_s
                         .arg(100.0 * disclaimerFont.pixelSize() / QFontMetricsF(Label3->font()).lineSpacing())
-                        .arg(u"このソフトを使用して生じたいかなる障害も作者は一切責任を負いません。"
-                             u"自己責任でご使用ください。又不具合やバグなどがございましたらメールにて問い合わせください。"_s));
+                        .arg(disclaimer));
 
     Label4 = label(u"Label4"_s, u"連絡先：pomuri@example.com"_s, Label4Rect.pixels(), this);
     Label4->setFont(fixedGothic(11.25, Bold | Italic));
@@ -120,6 +133,9 @@ Form3::Form3()
     for (QLabel *line : {Label1, Label4, Label5})
         fitText(line);
 
+    // The focus starts on the picture, which a screen reader reads first: it says what the window says.
+    Picture1->setAccessibleName(Label1->text() + u"　"_s + Label5->text());
+    Picture1->setAccessibleDescription(disclaimer + u"　"_s + Label4->text());
     Picture1->setFocus();
 }
 
@@ -127,3 +143,5 @@ void Form3::Command1_Click()
 {
     FormRuntime::unload(*this);
 }
+
+#include "Form3.moc"

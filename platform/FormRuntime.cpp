@@ -10,15 +10,19 @@
 #include <QMetaObject>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
 namespace platform {
 
 namespace {
+constexpr int menuSelectionFallbackMs = 200;
 bool ended = false;
 int endStatus = 0;
 bool reporting = false;
+QPointer<QWidget> startupFormShown;
 } // namespace
 
 Form::Form(Qt::WindowFlags flags)
@@ -51,6 +55,26 @@ void FormRuntime::show(QWidget &form)
 void FormRuntime::hide(QWidget &form)
 {
     form.hide();
+    returnFocusToProgram(form);
+}
+
+void FormRuntime::returnFocusToProgram(const QWidget &goneForm)
+{
+    if (ended || !startupFormShown || &goneForm == startupFormShown)
+        return;
+    // Once the window system has taken the form away: a window manager gives the focus to some
+    // window of its choice then, or to none.
+    QTimer::singleShot(0, startupFormShown.data(), [] {
+        QWidget *startup = startupFormShown;
+        if (ended || !startup->isVisible())
+            return;
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != startup && window->isVisible())
+                return;
+        }
+        startup->raise();
+        startup->activateWindow();
+    });
 }
 
 void FormRuntime::unload(Form &form)
@@ -59,20 +83,43 @@ void FormRuntime::unload(Form &form)
         return;
     form.m_unloaded = true;
     form.hide();
+    returnFocusToProgram(form);
     // The unload may come from one of the form's own handlers, still on the stack.
     form.deleteLater();
 }
 
-void FormRuntime::settleAfterStart()
+void FormRuntime::settleAfterStart(QWidget *startupForm)
 {
+    startupFormShown = startupForm;
     // Showing a window puts its icon into Qt's pixmap cache, whose flush timer would then wake the
     // idle program every half minute; nothing else needs those pixmaps again.
     QPixmapCache::clear();
 }
 
-void FormRuntime::popUpMenu(QMenu &menu, QPoint globalPosition)
+void FormRuntime::popUpMenu(QMenu &menu, QPoint globalPosition, MenuOpenedBy openedBy)
 {
+    QMetaObject::Connection selectFirst;
+    QTimer fallback;
+    if (openedBy == MenuOpenedBy::Keyboard && !menu.actions().isEmpty()) {
+        // Once the menu has the keyboard (showing it clears any selection made before). Qt then
+        // tells assistive technology that the window under the menu is active; told so after the
+        // selection, a screen reader would leave the menu for that window.
+        const auto select = [&menu] {
+            if (!menu.activeAction())
+                menu.setActiveAction(menu.actions().constFirst());
+        };
+        selectFirst = QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &menu,
+                                       [&menu, select](QWindow *focus) {
+                                           if (focus && focus == menu.windowHandle())
+                                               select();
+                                       });
+        // Where the window system never gives a menu the keyboard.
+        fallback.setSingleShot(true);
+        QObject::connect(&fallback, &QTimer::timeout, &menu, select);
+        fallback.start(menuSelectionFallbackMs);
+    }
     menu.exec(globalPosition);
+    QObject::disconnect(selectFirst);
 }
 
 void FormRuntime::end(int status)

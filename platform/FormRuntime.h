@@ -12,6 +12,10 @@ namespace platform {
 
 class RuntimeError;
 
+/// How a pop-up menu was asked for: from the keyboard its first item is selected, so that the
+/// keyboard (and a screen reader) starts on it; from the mouse nothing is.
+enum class MenuOpenedBy { Mouse, Keyboard };
+
 /// Base of the program's forms. A form is loaded (created, its load handler run) on first
 /// reference, shown modeless and without owner, hidden with its values kept, and unloaded
 /// (destroyed) by its title-bar close or by unload().
@@ -41,11 +45,12 @@ class FormRuntime
 public:
     /// Shows a form modeless; a form already shown, even minimised, comes to the front, active.
     static void show(QWidget &form);
+    /// Hides a form; when the start-up form is left alone, it becomes active.
     static void hide(QWidget &form);
     static void unload(Form &form);
     /// Pops a menu up at a desktop position and returns once it has closed and its chosen
     /// item's handler has run.
-    static void popUpMenu(QMenu &menu, QPoint globalPosition);
+    static void popUpMenu(QMenu &menu, QPoint globalPosition, MenuOpenedBy openedBy = MenuOpenedBy::Mouse);
     /// Ends the program at once: every window closes and the event loop exits with status.
     static void end(int status = 0);
     [[nodiscard]] static bool hasEnded();
@@ -74,7 +79,10 @@ public:
 
 private:
     static void load(Form &form) { form.Form_Load(); }
-    static void settleAfterStart();
+    static void settleAfterStart(QWidget *startupForm);
+    /// After a form went away: if the start-up form is the program's only window left, it becomes
+    /// the active window, so the keyboard and a screen reader are on the program, not on nothing.
+    static void returnFocusToProgram(const QWidget &goneForm);
 };
 
 /// The one instance of a form the whole program refers to; created and loaded, hidden, on first use.
@@ -111,12 +119,15 @@ void DefaultInstance<F>::create()
 template <typename F>
 bool FormRuntime::start()
 {
-    runHandler([] {
+    QWidget *startupForm = nullptr;
+    runHandler([&startupForm] {
         F &form = defaultInstance<F>();
-        if (!hasEnded())
+        if (!hasEnded()) {
             show(form);
+            startupForm = &form;
+        }
     });
-    settleAfterStart();
+    settleAfterStart(startupForm);
     return !hasEnded();
 }
 

@@ -11,6 +11,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -32,6 +35,29 @@ Form1 &shownClock()
     platform::FormRuntime::show(form);
     (void)QTest::qWaitForWindowExposed(&form);
     return form;
+}
+
+/// What is selected in the pop-up menu that open() pops up, once it is up (if nothing, after the
+/// time a keyboard selection may take); the menu is then closed.
+QString selectedInMenuOpenedBy(const std::function<void()> &open)
+{
+    QString selected = u"no menu"_s;
+    QElapsedTimer shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (!shown.isValid())
+            shown.start();
+        if (menu->activeAction() || shown.elapsed() > 500) {
+            selected = menu->activeAction() ? menu->activeAction()->text() : u"nothing"_s;
+            menu->close();
+        }
+    });
+    poll.start(10);
+    open();
+    return selected;
 }
 
 void chooseTwelveHourNotation()
@@ -169,22 +195,42 @@ private Q_SLOTS:
 
     void assistiveTechnologyShouldBeToldOfChangesOnlyWhileItListens()
     {
-        // What a listener hears is read through AT-SPI in desktop_accessibility; here, the cost.
+        // What a screen reader says is heard through Orca itself in desktop_orca; here, the cost,
+        // and the date peek, by mouse and by key, told as a notification that appears.
         Form1 &form = shownClock();
         static QStringList heard;
         QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            QAccessibleInterface *source = event->accessibleInterface();
             if (event->type() == QAccessible::NameChanged)
-                heard << event->accessibleInterface()->text(QAccessible::Name);
+                heard << source->text(QAccessible::Name);
+            else if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+                heard << u"notification "_s + source->text(QAccessible::Name);
         });
         clock->advance(1);
         tick(form);
+        QTest::mouseClick(form.Label1, Qt::LeftButton);
         QVERIFY(heard.isEmpty());
         QPlatformAccessibility *listener = QGuiApplicationPrivate::platformIntegration()->accessibility();
         listener->setActive(true);
+        clock->advance(1);
+        tick(form);
         QTest::mouseClick(form.Label1, Qt::LeftButton);
+        tick(form);
+        QTest::keyClick(&form, Qt::Key_Space);
         listener->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
-        QCOMPARE(heard, QStringList{u"2026/12/06"_s});
+        QCOMPARE(heard, (QStringList{u"10:10:32"_s, u"2026/12/06"_s, u"notification 2026/12/06"_s, u"10:10:32"_s,
+                                     u"2026/12/06"_s, u"notification 2026/12/06"_s}));
+    }
+
+    void aMenuOpenedFromTheKeyboardShouldStartOnItsFirstEntry()
+    {
+        // So that the keyboard, and a screen reader, are on 設定 at once.
+        Form1 &form = shownClock();
+        QCOMPARE(selectedInMenuOpenedBy([&] { QTest::keyClick(&form, Qt::Key_Menu); }), u"設定"_s);
+        QCOMPARE(selectedInMenuOpenedBy([&] { QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier); }), u"設定"_s);
+        QCOMPARE(selectedInMenuOpenedBy([&] { QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(130, 40)); }),
+                 u"nothing"_s);
     }
 
     void anErrorEscapingAHandlerShouldBeReportedAndEndTheProgram_data()

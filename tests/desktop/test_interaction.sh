@@ -6,6 +6,7 @@ source "$(dirname "$0")/lib.sh"
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.2; }
 viewable_at() { [ "$(window_origin "$1")" = "$2 $3" ] && xwininfo -id "$1" | grep -q IsViewable; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+becomes_active() { for _ in $(seq 30); do active "$1" && return 0; sleep 0.1; done; return 1; }
 above() { xprop -id "$clock" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
 open_settings() { # the menu's 設定; sets settings, sx, sy
@@ -87,6 +88,23 @@ screenshot "$ARTIFACTS/about.png"
 read -r ax ay <<<"$(window_origin "$about")"
 click_at $((ax + 256)) $((ay + 188)) # its O k
 check "O k closes the About dialog" window_gone "このソフトについて"
+check "and the clock becomes the active window: the keyboard is on the program" becomes_active "$clock"
+
+open_settings || finish
+click_at $((sx + 432)) $((sy + 120)) # 設定の終了 is selected: its Ok
+check "Ok with 設定の終了 hides the settings dialog" window_gone "ぽむりの時計の設定"
+check "and the clock becomes the active window" becomes_active "$clock"
+open_settings || finish
+case $SESSION in
+kwin_wayland | gnome) # xdotool's keys go into XWayland, past the compositor's Alt+F4: its close box, then
+  how="its close box"
+  wmctrl -i -c "$settings" ;;
+*)
+  how="Alt+F4"
+  xdotool key alt+F4 ;;
+esac
+check "$how closes the settings dialog" window_gone "ぽむりの時計の設定"
+check "and the clock becomes the active window" becomes_active "$clock"
 
 open_settings || finish
 click_at $((sx + 322)) $((sy + 80))  # このソフトを終了する

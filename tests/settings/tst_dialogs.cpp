@@ -235,6 +235,31 @@ private Q_SLOTS:
         QVERIFY(defaultInstance<Form1>().Label2->isVisible());
     }
 
+    void theClockShouldBeActiveOnceTheProgramsLastDialogCloses()
+    {
+        // However the dialog goes: the keyboard and a screen reader are then on the clock, not on nothing.
+        resetForms();
+        QVERIFY(platform::FormRuntime::start<Form1>());
+        Form1 &clockWindow = defaultInstance<Form1>();
+        const std::function<void(Form4 &)> closings[] = {
+            [](Form4 &form) { form.Command3->click(); }, // 設定の終了 is chosen
+            [](Form4 &form) { form.close(); },           // the close box, Alt+F4
+            [](Form4 &form) {
+                form.Command4->click();
+                QVERIFY(QTest::qWaitForWindowActive(&defaultInstance<Form3>()));
+                QTest::qWait(50); // the settings dialog is gone, the About dialog shown: it keeps the focus
+                QVERIFY(defaultInstance<Form3>().isActiveWindow());
+                defaultInstance<Form3>().Command1->click();
+            },
+        };
+        for (const auto &close : closings) {
+            Form4 &form = openedSettings();
+            QTRY_VERIFY(form.isActiveWindow());
+            close(form);
+            QTRY_VERIFY(clockWindow.isActiveWindow());
+        }
+    }
+
     void theAboutDialogShouldFocusItsPictureAndCloseOnlyThroughItsButton()
     {
         openedSettings().Command4->click();
