@@ -4,6 +4,10 @@
 # fonts and windows are the system's own), as a Japanese user runs the clock. In a sanitizer build
 # the sanitizers' settings come with it, so that any report fails the test.
 set(POMURI_TEST_ENVIRONMENT "LANG=ja_JP.UTF-8" "LC_ALL=ja_JP.UTF-8")
+if(WIN32)
+  # Japan's time zone, as a Japanese user's Windows has: local time is then not UTC (this machine's).
+  list(APPEND POMURI_TEST_ENVIRONMENT "TZ=Asia/Tokyo")
+endif()
 if(POMURI_SANITIZE)
   list(APPEND POMURI_TEST_ENVIRONMENT
     "ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:detect_stack_use_after_return=1"
