@@ -6,7 +6,10 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test build clean screenshot bench package windows test-windows
 
-run: build
+run:
+	scripts/install-deps build
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target pomuri
 	$(BUILD)/pomuri
 
 # Every test runs twice: in the ordinary build, and in one with AddressSanitizer and
