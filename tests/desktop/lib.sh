@@ -81,6 +81,17 @@ clock_window() {
   finish
 }
 
+# check_placed_as_laid_out: the clock at the bottom right of a 1024x768 screen, at 834,545, 178x167
+# with no frame around it, at 35 % (alpha 89); sets x and y to its place.
+check_placed_as_laid_out() {
+  local frame
+  read -r x y <<<"$(window_origin "$clock")"
+  check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
+  frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+  check "178x167 with no frame around it (got $frame)" [ "$frame" = 178x167 ]
+  check "35 % opacity is alpha 89 (0x59595959)" [ "$(opacity_of "$clock")" = 1499027801 ]
+}
+
 window_gone() { # window_gone TITLE: true once no visible window has this title (5 s at most)
   for _ in $(seq 50); do
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0

@@ -6,11 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 start_pomuri "2026-12-06 03:00:45"
 clock_window
-read -r x y <<<"$(window_origin "$clock")"
-check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
-frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
-check "178x167 with no frame around it (got $frame)" [ "$frame" = 178x167 ]
-check "35 % opacity is alpha 89 (0x59595959)" [ "$(opacity_of "$clock")" = 1499027801 ]
+check_placed_as_laid_out
 actions=$(xprop -id "$clock" _NET_WM_ALLOWED_ACTIONS)
 check "the window manager offers neither iconify nor maximise" eval '! grep -qE "MINIMIZE|MAXIMIZE" <<<"$actions"'
 states=$(xprop -id "$clock" _NET_WM_STATE)

@@ -54,11 +54,7 @@ check "with its size" grep -qE '^"EstimatedSize"=dword:0000[0-9a-f]{4}$' "$ARTIF
 
 start_clock "2026-12-06 03:00:45"
 clock_window
-read -r x y <<<"$(window_origin "$clock")"
-check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
-frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
-check "178x167 with no frame around it (got $frame)" [ "$frame" = 178x167 ]
-check "35 % opacity is alpha 89, which Wine gives the X window (0x59595959)" [ "$(opacity_of "$clock")" = 1499027801 ]
+check_placed_as_laid_out # the opacity as Wine gives a layered window's alpha to the X window
 view=$(probe "ぽむりの時計")
 check "to Windows a layered tool window at alpha 89, unowned: no taskbar button, no Alt+Tab entry ($view)" \
   [ "$view" = "834 545 178 167 toolwindow=1 appwindow=0 owned=0 topmost=0 layered=1 alpha=89 iconic=0" ]
