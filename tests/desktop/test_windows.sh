@@ -14,7 +14,9 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEQT_FORCE_STDERR_LOGGING=1
 
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }
 probe() { wine "$build/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; } # Windows' own view of the window
-user_folder=$WINEPREFIX/drive_c/users/$(id -un)
+# Wine names the Windows user after $USER, which a user namespace leaves as the person's own name.
+windows_user=$(wine cmd /c 'echo %USERNAME%' | tr -d '\r')
+user_folder=$WINEPREFIX/drive_c/users/$windows_user
 installed=$user_folder/AppData/Local/Programs/pomuri
 shortcut=$user_folder/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/ぽむりの時計.lnk
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\pomuri'
@@ -44,7 +46,7 @@ check "it installs into %LOCALAPPDATA%\\Programs\\pomuri" test -f "$installed/po
 check "with a Start-menu shortcut named ぽむりの時計" test -f "$shortcut"
 check "that starts the installed program" [ "$("$(dirname "$0")/shortcut-target.py" "$shortcut")" = "$(winepath -w "$installed/pomuri.exe")" ]
 registered >"$ARTIFACTS/uninstall-key.txt"
-folder='C:\\users\\'"$(id -un)"'\\AppData\\Local\\Programs\\pomuri' # as a .reg file writes it
+folder='C:\\users\\'"$windows_user"'\\AppData\\Local\\Programs\\pomuri' # as a .reg file writes it
 for value in '"DisplayName"="ぽむりの時計"' '"DisplayVersion"="1.0.0.0"' '"Publisher"="pomuri developers"' \
   "\"DisplayIcon\"=\"$folder\\\\pomuri.exe,0\"" "\"InstallLocation\"=\"$folder\"" \
   "\"UninstallString\"=\"\\\"$folder\\\\uninstall.exe\\\"\"" '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
