@@ -40,12 +40,19 @@ finish() {
   exit 1
 }
 
-# start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale, the wall clock frozen at
-# FIXED_TIME ("2026-12-06 03:00:45") if given; sets POMURI_PID.
-start_pomuri() {
-  local fake=()
+# frozen_clock [FIXED_TIME]: sets fake to the settings that freeze a program's wall clock at
+# FIXED_TIME ("2026-12-06 03:00:45"), its timers left running; to none if no time is given.
+frozen_clock() {
+  fake=()
   [ -n "${1:-}" ] && fake=(LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 | head -n1)" FAKETIME="$1"
     FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
+# start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale, the wall clock frozen at
+# FIXED_TIME if given; sets POMURI_PID.
+start_pomuri() {
+  local fake
+  frozen_clock "${1:-}"
   env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI" \
     >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
   POMURI_PID=$!
@@ -87,7 +94,7 @@ check_placed_as_laid_out() {
   local frame
   read -r x y <<<"$(window_origin "$clock")"
   check "placed at 834,545 on a 1024x768 screen (got $x,$y)" [ "$x $y" = "834 545" ]
-  frame=$(xwininfo -id "$clock" -frame | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+  frame=$(size_of "$clock" -frame)
   check "178x167 with no frame around it (got $frame)" [ "$frame" = 178x167 ]
   check "35 % opacity is alpha 89 (0x59595959)" [ "$(opacity_of "$clock")" = 1499027801 ]
 }
@@ -102,6 +109,56 @@ window_gone() { # window_gone TITLE: true once no visible window has this title 
 
 window_origin() { # window_origin ID: prints "X Y", the window's top-left corner on the screen
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+}
+
+size_of() { # size_of ID [-frame]: prints "WxH", the window's size (with -frame, with its frame's)
+  xwininfo -id "$1" ${2:+"$2"} | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'
+}
+
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; } # click_at X Y [BUTTON]
+
+# open_settings: the menu's 設定, from a right-click on the clock at x,y; sets settings, sx, sy.
+open_settings() {
+  click_at $((x + 130)) $((y + 40)) 3
+  local menu mx my
+  menu=$(find_window "ファイル" 5) || { fail "the pop-up menu did not open"; return 1; }
+  read -r mx my <<<"$(window_origin "$menu")"
+  click_at $((mx + 30)) $((my + 10))
+  settings=$(find_window "ぽむりの時計の設定" 5) || { fail "設定 did not show the settings dialog"; return 1; }
+  read -r sx sy <<<"$(window_origin "$settings")"
+}
+
+# settings_click CONTROL: a click on a control of the settings dialog opened at sx,sy, named as
+# the form names it.
+settings_click() {
+  local at
+  case $1 in
+  Command4) at="220 52" ;;      # 開く
+  Option5) at="322 80" ;;       # このソフトを終了する
+  Command3) at="432 120" ;;     # the Ok of 終了オプション
+  HScroll1) at="132 136" ;;     # the slider
+  Command1) at="236 172" ;;     # 変更
+  Option6) at="330 176" ;;      # 通常
+  Option7) at="330 208" ;;      # 手前に表示
+  locate_click) at="436 244" ;; # the Ok of 表示
+  *) echo "settings_click: no control $1" >&2; return 1 ;;
+  esac
+  click_at $((sx + ${at% *})) $((sy + ${at#* }))
+}
+
+# drag_clock: a left drag from the clock's readout at x,y by (-100,-150), in five steps; moves x,y
+# along, to where the clock should now be.
+drag_clock() {
+  xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
+  for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
+  xdotool mouseup 1 sleep 0.5 mousemove 10 10 sleep 0.3
+  x=$((x - 100)) y=$((y - 150))
+}
+
+# await_end PID: sets ended to the status the process ended with, or to "running" after 10 s.
+await_end() {
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null && sleep 0.1; done
+  if kill -0 "$1" 2>/dev/null; then ended=running; else wait "$1"; ended=$?; fi
 }
 
 opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing

@@ -3,21 +3,10 @@
 # About dialog, minimised dialogs brought back, by mouse and keyboard, as a person would.
 source "$(dirname "$0")/lib.sh"
 
-click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.2; }
 viewable_at() { [ "$(window_origin "$1")" = "$2 $3" ] && xwininfo -id "$1" | grep -q IsViewable; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 becomes_active() { for _ in $(seq 30); do active "$1" && return 0; sleep 0.1; done; return 1; }
 above() { xprop -id "$clock" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
-
-open_settings() { # the menu's 設定; sets settings, sx, sy
-  click_at $((x + 130)) $((y + 40)) 3
-  local menu mx my
-  menu=$(find_window "ファイル" 5) || { fail "the pop-up menu did not open"; return 1; }
-  read -r mx my <<<"$(window_origin "$menu")"
-  click_at $((mx + 30)) $((my + 10))
-  settings=$(find_window "ぽむりの時計の設定" 5) || { fail "設定 did not show the settings dialog"; return 1; }
-  read -r sx sy <<<"$(window_origin "$settings")"
-}
 
 start_pomuri "2026-12-06 03:00:45"
 clock_window
@@ -40,10 +29,7 @@ done
 check "clicks leave the clock where it was${glued:+ (click $glued glued it to the pointer)}" [ -z "$glued" ]
 
 # A left drag moves it by the mouse's travel and leaves it there.
-xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
-for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
-xdotool mouseup 1 sleep 0.3 mousemove 10 10 sleep 0.3
-x=$((x - 100)) y=$((y - 150))
+drag_clock
 check "dragged by (-100,-150) to $x,$y" viewable_at "$clock" "$x" "$y"
 
 xdotool windowminimize "$clock"
@@ -51,7 +37,7 @@ sleep 0.5
 check "an iconify the window manager carries out anyway is undone at once, in place" viewable_at "$clock" "$x" "$y"
 
 open_settings || finish
-read -r width height <<<"$(xwininfo -id "$settings" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w, h}')"
+IFS=x read -r width height <<<"$(size_of "$settings")"
 # Its middle, give or take the height of a title bar: not where the clock is.
 middle=$(((sx + width / 2 - 512) ** 2 <= 10 ** 2 && (sy + height / 2 - 384) ** 2 <= 60 ** 2))
 check "the settings dialog opens in the middle of the screen (at $sx,$sy, ${width}x$height)" [ "$middle" = 1 ]
@@ -64,25 +50,25 @@ open_settings || finish
 check "設定 brings the open settings dialog to the front, active" active "$settings"
 
 screenshot "$ARTIFACTS/settings.png" # for the eye: nothing clipped, nothing overlapping
-click_at $((sx + 330)) $((sy + 208)) # 手前に表示
-click_at $((sx + 436)) $((sy + 244)) # its Ok
+settings_click Option7
+settings_click locate_click
 check "手前に表示 keeps the clock above other windows" above
-click_at $((sx + 330)) $((sy + 176)) # 通常
-click_at $((sx + 436)) $((sy + 244))
+settings_click Option6
+settings_click locate_click
 check "通常 lets other windows cover it again" eval '! above'
 
-click_at $((sx + 132)) $((sy + 136)) # the slider, then End and 変更
+settings_click HScroll1 # then End and 変更
 xdotool key End
-click_at $((sx + 236)) $((sy + 172))
+settings_click Command1
 check "the slider at 100 and 変更 make the clock opaque" [ "$(opacity_of "$clock")" = 4294967295 ]
 
-click_at $((sx + 220)) $((sy + 52)) # 開く
+settings_click Command4 # 開く
 about=$(find_window "このソフトについて" 5) || { fail "開く did not show the About dialog"; finish; }
 check "開く hides the settings dialog" window_gone "ぽむりの時計の設定"
 xdotool windowminimize "$about"
 window_gone "このソフトについて"
 open_settings || finish
-click_at $((sx + 220)) $((sy + 52))
+settings_click Command4
 check "開く brings the minimised About dialog back, active" active "$about"
 screenshot "$ARTIFACTS/about.png"
 read -r ax ay <<<"$(window_origin "$about")"
@@ -91,7 +77,7 @@ check "O k closes the About dialog" window_gone "このソフトについて"
 check "and the clock becomes the active window: the keyboard is on the program" becomes_active "$clock"
 
 open_settings || finish
-click_at $((sx + 432)) $((sy + 120)) # 設定の終了 is selected: its Ok
+settings_click Command3 # 設定の終了 is selected: its Ok
 check "Ok with 設定の終了 hides the settings dialog" window_gone "ぽむりの時計の設定"
 check "and the clock becomes the active window" becomes_active "$clock"
 open_settings || finish
@@ -107,9 +93,8 @@ check "$how closes the settings dialog" window_gone "ぽむりの時計の設定
 check "and the clock becomes the active window" becomes_active "$clock"
 
 open_settings || finish
-click_at $((sx + 322)) $((sy + 80))  # このソフトを終了する
-click_at $((sx + 432)) $((sy + 120)) # its Ok
-for _ in $(seq 50); do kill -0 "$POMURI_PID" 2>/dev/null && sleep 0.1; done
-kill -0 "$POMURI_PID" 2>/dev/null && status=running || { wait "$POMURI_PID"; status=$?; }
-check "このソフトを終了する ends the program with status 0 (got $status)" [ "$status" = 0 ]
+settings_click Option5 # このソフトを終了する
+settings_click Command3
+await_end "$POMURI_PID"
+check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
 finish

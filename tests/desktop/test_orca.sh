@@ -48,6 +48,12 @@ on_time() {
   [[ "$text" == "$(date -d "$at" "+$2")"* || "$text" == "$(date -d "$at 1 second ago" "+$2")"* ]]
 }
 key() { xdotool key --clearmodifiers "$@"; }
+settings_by_keyboard() { # settings_by_keyboard [WHEN]: the menu's 設定, by Shift+F10 and Enter
+  key shift+F10
+  find_window "ファイル" 5 >/dev/null && key Return
+  find_window "ぽむりの時計の設定" 5 >/dev/null || { fail "the menu's 設定 did not open the settings${1:+ $1}"; finish; }
+  sleep 0.5
+}
 
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
   string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null || fail "the accessibility bus did not start"
@@ -86,10 +92,7 @@ for keys in shift+F10 Menu; do
 done
 
 # The settings by keyboard alone: 12-hour notation, then 設定の終了 and its Ok.
-key shift+F10
-find_window "ファイル" 5 >/dev/null && key Return
-find_window "ぽむりの時計の設定" 5 >/dev/null || { fail "the menu's 設定 did not open the settings"; finish; }
-sleep 0.5
+settings_by_keyboard
 key Tab Tab Down shift+Tab shift+Tab shift+Tab # 12時間表記, then back past the first control to its O k
 key Return
 key Tab Tab Tab Tab Tab # to 終了オプション's Ok
@@ -103,10 +106,7 @@ hears '\|[0-9]{2}:[0-9]{2}:[0-9]{2} 午[前後] ラベル'
 check "where am I now says the 12-hour time ($utterance)" on_time "$utterance" "%I:%M:%S"
 
 # The About window, and O k.
-key shift+F10
-find_window "ファイル" 5 >/dev/null && key Return
-find_window "ぽむりの時計の設定" 5 >/dev/null || { fail "the menu's 設定 did not open the settings again"; finish; }
-sleep 0.5
+settings_by_keyboard "again"
 mark
 key Tab Tab Tab Return # from 終了オプション's Ok to 開く
 find_window "このソフトについて" 5 >/dev/null || { fail "開く did not open the About window"; finish; }
@@ -120,10 +120,7 @@ window_gone "このソフトについて" || fail "O k did not close the About w
 check "closing it makes the clock active, and Orca says so" hears '\|ぽむりの時計 フレーム'
 
 # Alt+F4 on the settings.
-key shift+F10
-find_window "ファイル" 5 >/dev/null && key Return
-find_window "ぽむりの時計の設定" 5 >/dev/null || { fail "the menu's 設定 did not open the settings a third time"; finish; }
-sleep 0.5
+settings_by_keyboard "a third time"
 mark
 key alt+F4
 window_gone "ぽむりの時計の設定" || fail "Alt+F4 did not close the settings"

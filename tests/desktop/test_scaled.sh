@@ -3,7 +3,6 @@
 # their screenshots stay in the artifacts for the eye (nothing clipped, nothing overlapping).
 source "$(dirname "$0")/lib.sh"
 
-size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'; }
 QT_SCALE_FACTOR=2 start_pomuri "2026-12-06 10:10:30"
 clock_window
 check "the clock is twice its size" [ "$(size_of "$clock")" = 356x334 ]

@@ -12,7 +12,6 @@ trap 'cleanup_children; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm
 eval "$("$(dirname "$0")/../../scripts/wine-run" --new-prefix "$prefix_folder/prefix")"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEQT_FORCE_STDERR_LOGGING=1
 
-click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }
 probe() { wine "$build/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; } # Windows' own view of the window
 # Wine names the Windows user after $USER, which a user namespace leaves as the person's own name.
 windows_user=$(wine cmd /c 'echo %USERNAME%' | tr -d '\r')
@@ -27,17 +26,12 @@ registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
 # start_clock [FIXED_TIME]: the program the Start-menu shortcut starts, the wall clock frozen at
 # FIXED_TIME if given; sets POMURI_PID.
 start_clock() {
-  local fake=() target
-  [ -n "${1:-}" ] && fake=(LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 | head -n1)" FAKETIME="$1"
-    FAKETIME_DONT_FAKE_MONOTONIC=1)
+  local fake target
+  frozen_clock "${1:-}"
   target=$("$(dirname "$0")/shortcut-target.py" "$shortcut")
   env "${fake[@]}" wine "$target" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
   POMURI_PID=$!
   children+=("$POMURI_PID")
-}
-await_end() { # await_end PID: sets ended to the status it ended with, or to "running" after 10 s
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null && sleep 0.1; done
-  if kill -0 "$1" 2>/dev/null; then ended=running; else wait "$1"; ended=$?; fi
 }
 
 wine "$build/pomuri-1.0.0.0-setup.exe" /S
@@ -69,28 +63,20 @@ check "every pixel as in the Windows build's reference ($differing differ)" [ "$
 
 # Dragged with the left button, it follows the mouse. (An X window manager's iconify is not tried:
 # Wine hides the window without telling a program whose window has no minimize box.)
-xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
-for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
-xdotool mouseup 1 sleep 0.5 mousemove 10 10 sleep 0.3
-x=$((x - 100)) y=$((y - 150))
+drag_clock
 check "dragged by (-100,-150) to $x,$y" [ "$(window_origin "$clock")" = "$x $y" ]
 
-click_at $((x + 130)) $((y + 40)) 3
-menu=$(find_window "ファイル" 5) || { fail "the right button did not open the pop-up menu"; finish; }
-read -r mx my <<<"$(window_origin "$menu")"
-click_at $((mx + 30)) $((my + 10))
-settings=$(find_window "ぽむりの時計の設定" 5) || { fail "設定 did not open the settings dialog"; finish; }
-read -r sx sy <<<"$(window_origin "$settings")"
+open_settings || finish
 screenshot "$ARTIFACTS/settings.png"
-click_at $((sx + 330)) $((sy + 208)) # 手前に表示
-click_at $((sx + 436)) $((sy + 244)) # its Ok
+settings_click Option7 # 手前に表示
+settings_click locate_click
 check "手前に表示 makes it a topmost window ($(probe "ぽむりの時計"))" eval 'probe "ぽむりの時計" | grep -q topmost=1'
-click_at $((sx + 330)) $((sy + 176)) # 通常
-click_at $((sx + 436)) $((sy + 244))
+settings_click Option6 # 通常
+settings_click locate_click
 check "通常 takes that away" eval 'probe "ぽむりの時計" | grep -q topmost=0'
-click_at $((sx + 132)) $((sy + 136)) # the slider, then End and 変更
+settings_click HScroll1 # then End and 変更
 xdotool key End
-click_at $((sx + 236)) $((sy + 172))
+settings_click Command1
 check "the slider at 100 and 変更 make the clock opaque ($(probe "ぽむりの時計"))" eval \
   'probe "ぽむりの時計" | grep -q alpha=255 && [[ "$(opacity_of "$clock")" =~ ^(4294967295)?$ ]]'
 
@@ -108,8 +94,8 @@ else
 fi
 check "while the first goes on" eval 'kill -0 "$POMURI_PID" && probe "ぽむりの時計" >/dev/null'
 
-click_at $((sx + 322)) $((sy + 80))  # このソフトを終了する
-click_at $((sx + 432)) $((sy + 120)) # its Ok
+settings_click Option5 # このソフトを終了する
+settings_click Command3
 await_end "$POMURI_PID"
 check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
 
@@ -127,7 +113,7 @@ for scale in 125:223x209 150:267x251 200:356x334; do
   wineserver -k
   start_clock "2026-12-06 10:10:30"
   clock_window
-  size=$(xwininfo -id "$clock" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}')
+  size=$(size_of "$clock")
   check "at ${scale%%:*} % the clock is ${scale#*:} (got $size)" [ "$size" = "${scale#*:}" ]
   screenshot "$ARTIFACTS/scaled-${scale%%:*}.png"
   kill "$POMURI_PID"
