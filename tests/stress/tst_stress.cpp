@@ -1,5 +1,6 @@
 // Evidence of robustness: a week of seconds and thousands of clicks leave nothing behind; jumps of
-// the clock, daylight-saving changes and every locale Qt knows are followed at the next second. Expected values are computed here, not by the program's helpers.
+// the clock, daylight-saving changes and every locale Qt knows are followed at the next second.
+// Expected values are computed here, not by the program's helpers.
 #include "TestSupport.h"
 
 #include "clock/Form1.h"

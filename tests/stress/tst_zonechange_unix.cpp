@@ -25,8 +25,7 @@ private Q_SLOTS:
 
     void aChangeOfTheSystemsTimeZoneShouldBeFollowedAtTheNextSecond()
     {
-        // Only in a mount namespace of its own (see tests/CMakeLists.txt), where a copy of /etc
-        // stands in for the system's and the zone is changed in it as the system's tools do.
+        // The mount namespace is made by the test's runner (see tests/CMakeLists.txt).
         if (!qEnvironmentVariableIsSet("POMURI_PRIVATE_MOUNTS"))
             QSKIP("needs a private mount namespace");
         qunsetenv("TZ");
