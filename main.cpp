@@ -1,8 +1,8 @@
 #include "clock/Form1.h"
-#include "platform/FormApplication.h"
-#include "platform/FormRuntime.h"
-#include "platform/SingleInstance.h"
-#include "platform/WindowSystem.h"
+#include "platform/forms/FormApplication.h"
+#include "platform/forms/FormRuntime.h"
+#include "platform/forms/SingleInstance.h"
+#include "platform/window/WindowSystem.h"
 
 #include <cstdio>
 

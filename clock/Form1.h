@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/FormRuntime.h"
-#include "platform/WindowDrag.h"
-#include "platform/Twips.h"
+#include "platform/forms/FormRuntime.h"
+#include "platform/window/WindowDrag.h"
+#include "platform/forms/Twips.h"
 
 #include <QColor>
 #include <QDateTime>

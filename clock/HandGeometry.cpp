@@ -1,6 +1,6 @@
 #include "clock/HandGeometry.h"
 
-#include "platform/CheckedArithmetic.h"
+#include "platform/forms/CheckedArithmetic.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ScreenMetrics.h"
+#include "platform/forms/ScreenMetrics.h"
 
 #include <QPointF>
 

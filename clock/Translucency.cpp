@@ -1,6 +1,6 @@
 #include "clock/Translucency.h"
 
-#include "platform/CheckedArithmetic.h"
+#include "platform/forms/CheckedArithmetic.h"
 
 namespace clockwindow {
 

@@ -8,12 +8,12 @@ endif()
 
 # pomuri_core needs only Qt Core: arithmetic, time texts, placement, hand geometry, single instance.
 add_library(pomuri_core STATIC
-  platform/CheckedArithmetic.cpp
-  platform/RuntimeError.cpp
-  platform/ClockSource.cpp
-  platform/ClockSource_${POMURI_SYSTEM}.cpp
-  platform/TimeTexts.cpp
-  platform/SingleInstance_${POMURI_SYSTEM}.cpp
+  platform/forms/CheckedArithmetic.cpp
+  platform/forms/RuntimeError.cpp
+  platform/time/ClockSource.cpp
+  platform/time/ClockSource_${POMURI_SYSTEM}.cpp
+  platform/time/TimeTexts.cpp
+  platform/forms/SingleInstance_${POMURI_SYSTEM}.cpp
   clock/Placement.cpp
   clock/HandGeometry.cpp
   clock/Translucency.cpp
@@ -26,22 +26,22 @@ endif()
 
 # pomuri_forms: the form runtime on Qt Widgets and the four forms.
 add_library(pomuri_forms STATIC
-  platform/FormAccessibility.cpp
-  platform/FormApplication.cpp
-  platform/FormRuntime.cpp
-  platform/FormStyle.cpp
-  platform/FormTimer.cpp
-  platform/KeepOnDesktop.cpp
-  platform/LayoutFonts.cpp
-  platform/LayoutFonts_${POMURI_SYSTEM}.cpp
-  platform/MessageBox.cpp
-  platform/ScreenMetrics.cpp
-  platform/Stacking.cpp
-  platform/WindowDrag.cpp
-  platform/WindowOpacity.cpp
-  platform/WindowSystem.cpp
-  platform/WindowSystem_${POMURI_SYSTEM}.cpp
-  platform/X11Window.cpp
+  platform/forms/FormAccessibility.cpp
+  platform/forms/FormApplication.cpp
+  platform/forms/FormRuntime.cpp
+  platform/forms/FormStyle.cpp
+  platform/forms/FormTimer.cpp
+  platform/window/KeepOnDesktop.cpp
+  platform/forms/LayoutFonts.cpp
+  platform/forms/LayoutFonts_${POMURI_SYSTEM}.cpp
+  platform/forms/MessageBox.cpp
+  platform/forms/ScreenMetrics.cpp
+  platform/window/Stacking.cpp
+  platform/window/WindowDrag.cpp
+  platform/window/WindowOpacity.cpp
+  platform/window/WindowSystem.cpp
+  platform/window/WindowSystem_${POMURI_SYSTEM}.cpp
+  platform/window/X11Window.cpp
   clock/ClockAccessibility.cpp
   clock/Form1.cpp
   clock/ReadoutLabel.cpp

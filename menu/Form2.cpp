@@ -1,6 +1,6 @@
 #include "menu/Form2.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 #include "settings/Form4.h"
 
 #include <QMenu>

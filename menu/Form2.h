@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FormRuntime.h"
+#include "platform/forms/FormRuntime.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "menu/Form3.h"
 
-#include "platform/LayoutFonts.h"
+#include "platform/forms/LayoutFonts.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FormRuntime.h"
-#include "platform/Twips.h"
+#include "platform/forms/FormRuntime.h"
+#include "platform/forms/Twips.h"
 
 #include <QColor>
 

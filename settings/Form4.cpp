@@ -3,10 +3,10 @@
 #include "clock/Form1.h"
 #include "clock/ReadoutLabel.h"
 #include "menu/Form3.h"
-#include "platform/ClockSource.h"
-#include "platform/LayoutFonts.h"
-#include "platform/Stacking.h"
-#include "platform/TimeTexts.h"
+#include "platform/time/ClockSource.h"
+#include "platform/forms/LayoutFonts.h"
+#include "platform/window/Stacking.h"
+#include "platform/time/TimeTexts.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -4,9 +4,9 @@
 #include "clock/Form1.h"
 #include "clock/ReadoutLabel.h"
 #include "menu/Form2.h"
-#include "platform/CheckedArithmetic.h"
-#include "platform/FormTimer.h"
-#include "platform/WindowOpacity.h"
+#include "platform/forms/CheckedArithmetic.h"
+#include "platform/forms/FormTimer.h"
+#include "platform/window/WindowOpacity.h"
 #include "settings/Form4.h"
 
 #include <QAbstractButton>

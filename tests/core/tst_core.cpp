@@ -4,10 +4,10 @@
 #include "clock/HandGeometry.h"
 #include "clock/Placement.h"
 #include "clock/Translucency.h"
-#include "platform/CheckedArithmetic.h"
-#include "platform/FormTimer.h"
-#include "platform/RuntimeError.h"
-#include "platform/TimeTexts.h"
+#include "platform/forms/CheckedArithmetic.h"
+#include "platform/forms/FormTimer.h"
+#include "platform/forms/RuntimeError.h"
+#include "platform/time/TimeTexts.h"
 
 #include <cmath>
 #include <numbers>

@@ -5,8 +5,8 @@
 #include "clock/ReadoutLabel.h"
 #include "menu/Form2.h"
 #include "menu/Form3.h"
-#include "platform/RuntimeError.h"
-#include "platform/WindowOpacity.h"
+#include "platform/forms/RuntimeError.h"
+#include "platform/window/WindowOpacity.h"
 #include "settings/Form4.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "clock/ReadoutLabel.h"
 #include "menu/Form2.h"
 #include "menu/Form3.h"
-#include "platform/FormTimer.h"
+#include "platform/forms/FormTimer.h"
 #include "settings/Form4.h"
 
 #include <QAction>

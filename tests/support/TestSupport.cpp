@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "clock/Form1.h"
-#include "platform/ScreenMetrics.h"
+#include "platform/forms/ScreenMetrics.h"
 
 #include <QApplication>
 #include <QFileInfo>

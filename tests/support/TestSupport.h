@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/ClockSource.h"
-#include "platform/FormApplication.h"
-#include "platform/FormRuntime.h"
-#include "platform/SingleInstance.h"
-#include "platform/WindowSystem.h"
+#include "platform/time/ClockSource.h"
+#include "platform/forms/FormApplication.h"
+#include "platform/forms/FormRuntime.h"
+#include "platform/forms/SingleInstance.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

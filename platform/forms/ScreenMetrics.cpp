@@ -1,6 +1,6 @@
-#include "platform/ScreenMetrics.h"
+#include "platform/forms/ScreenMetrics.h"
 
-#include "platform/Twips.h"
+#include "platform/forms/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 // Takes the clock's single-instance lock the way the program does, prints "running" or
 // "refused", and if running holds the lock until its standard input closes.
-#include "platform/SingleInstance.h"
+#include "platform/forms/SingleInstance.h"
 
 #include <QCoreApplication>
 

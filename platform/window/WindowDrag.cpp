@@ -1,6 +1,6 @@
-#include "platform/WindowDrag.h"
+#include "platform/window/WindowDrag.h"
 
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "platform/X11Window.h"
+#include "platform/window/X11Window.h"
 
 #include <QGuiApplication>
 #include <QWindow>

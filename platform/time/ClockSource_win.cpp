@@ -1,4 +1,4 @@
-#include "platform/ClockSource.h"
+#include "platform/time/ClockSource.h"
 
 #include <windows.h>
 

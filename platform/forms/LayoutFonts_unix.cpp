@@ -1,4 +1,4 @@
-#include "platform/LayoutFonts.h"
+#include "platform/forms/LayoutFonts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "platform/FormRuntime.h"
+#include "platform/forms/FormRuntime.h"
 
-#include "platform/MessageBox.h"
-#include "platform/RuntimeError.h"
-#include "platform/WindowSystem.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/RuntimeError.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "platform/Stacking.h"
+#include "platform/window/Stacking.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "platform/FormAccessibility.h"
+#include "platform/forms/FormAccessibility.h"
 
 #include <QAbstractSlider>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "platform/TimeTexts.h"
+#include "platform/time/TimeTexts.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "platform/WindowOpacity.h"
+#include "platform/window/WindowOpacity.h"
 
-#include "platform/X11Window.h"
+#include "platform/window/X11Window.h"
 
 #include <QEvent>
 #include <QTimer>

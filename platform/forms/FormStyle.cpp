@@ -1,4 +1,4 @@
-#include "platform/FormStyle.h"
+#include "platform/forms/FormStyle.h"
 
 #include <QStyleFactory>
 #include <QStyleOptionFocusRect>

@@ -1,8 +1,8 @@
-#include "platform/FormApplication.h"
+#include "platform/forms/FormApplication.h"
 
-#include "platform/FormAccessibility.h"
-#include "platform/FormRuntime.h"
-#include "platform/FormStyle.h"
+#include "platform/forms/FormAccessibility.h"
+#include "platform/forms/FormRuntime.h"
+#include "platform/forms/FormStyle.h"
 
 #include <QIcon>
 #include <QImageReader>

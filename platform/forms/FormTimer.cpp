@@ -1,4 +1,4 @@
-#include "platform/FormTimer.h"
+#include "platform/forms/FormTimer.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "platform/LayoutFonts.h"
+#include "platform/forms/LayoutFonts.h"
 
 namespace platform::fonts {
 

@@ -1,7 +1,7 @@
-#include "platform/KeepOnDesktop.h"
+#include "platform/window/KeepOnDesktop.h"
 
-#include "platform/WindowSystem.h"
-#include "platform/X11Window.h"
+#include "platform/window/WindowSystem.h"
+#include "platform/window/X11Window.h"
 
 #include <QEvent>
 #include <QWidget>

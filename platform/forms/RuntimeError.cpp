@@ -1,4 +1,4 @@
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 
 using namespace Qt::StringLiterals;
 

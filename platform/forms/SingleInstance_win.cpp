@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "platform/forms/SingleInstance.h"
 
 #include <windows.h>
 

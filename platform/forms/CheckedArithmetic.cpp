@@ -1,6 +1,6 @@
-#include "platform/CheckedArithmetic.h"
+#include "platform/forms/CheckedArithmetic.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 
 #include <QLocale>
 
