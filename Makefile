@@ -3,8 +3,14 @@
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
+# What is built from one commit is the same, byte for byte: its dates are the commit's, as Debian's
+# tools take a package's from its change log, unless SOURCE_DATE_EPOCH says otherwise.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 
-.PHONY: run test test-ordinary build-beside test-sanitized build clean screenshot bench package windows test-windows
+.PHONY: reproducible run test test-ordinary build-beside test-sanitized build clean screenshot bench package windows test-windows
 
 run:
 	scripts/install-deps build
@@ -73,3 +79,11 @@ test-windows: windows
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize $(WINDOWS_BUILD)
+
+# Builds the .deb, the Windows program, its installer and zip twice, from two scratch clones of
+# HEAD at different paths, and compares them byte for byte (diffoscope, when installed, says where
+# they differ).
+reproducible:
+	scripts/install-deps package
+	scripts/install-deps windows
+	scripts/reproducible

@@ -6,6 +6,8 @@ Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; The installer holds no file times: the same program file makes the same installer, byte for byte.
+SetDateSave off
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
