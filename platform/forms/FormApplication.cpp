@@ -3,6 +3,7 @@
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/FormRuntime.h"
 #include "platform/forms/FormStyle.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -17,6 +18,7 @@ namespace platform {
 FormApplication::FormApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    windowSystem::releaseDisplayProbe();
     setApplicationName(u"pomuri"_s);
     setApplicationVersion(u"1.0.0.0"_s);
     setDesktopFileName(u"com.example.pomuri"_s);

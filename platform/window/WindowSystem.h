@@ -13,6 +13,8 @@ namespace platform::windowSystem {
 /// Wayland session keeps placement, stacking and opacity), else native Wayland. Returns why the
 /// program cannot run (no display at all, or one that does not answer), or nothing.
 [[nodiscard]] QString choose();
+/// Lets go of what choose() held open to ask the display, once Qt has its own connection.
+void releaseDisplayProbe();
 
 /// False where the compositor alone places windows (native Wayland): a client cannot put its
 /// window anywhere or keep it in front.

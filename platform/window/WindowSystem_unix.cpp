@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 #include <xcb/xcb.h>
 
 using namespace Qt::StringLiterals;
@@ -10,12 +12,17 @@ namespace platform::windowSystem {
 
 namespace {
 
+// Held open until Qt has connected: an X server that no other client holds (Xvfb, xinit) resets
+// when its last client leaves, and Qt's connection would then find no display.
+xcb_connection_t *displayProbe = nullptr;
+
 bool xDisplayAnswers()
 {
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+    displayProbe = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(displayProbe) == 0)
+        return true;
+    releaseDisplayProbe();
+    return false;
 }
 
 bool waylandSocketExists()
@@ -61,6 +68,12 @@ QString choose()
         return {};
     }
     return display.isEmpty() ? u"no display: DISPLAY is not set"_s : u"cannot open the display '%1'"_s.arg(display);
+}
+
+void releaseDisplayProbe()
+{
+    if (displayProbe)
+        xcb_disconnect(std::exchange(displayProbe, nullptr));
 }
 
 } // namespace platform::windowSystem

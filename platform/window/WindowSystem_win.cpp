@@ -8,4 +8,6 @@ QString choose()
     return {};
 }
 
+void releaseDisplayProbe() {}
+
 } // namespace platform::windowSystem

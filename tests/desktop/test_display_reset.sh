@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# On an X server that no other client holds (started without -noreset, as xinit starts one), the
+# clock starts every time, also when a busy machine delays it between asking whether the display
+# answers and connecting for good: 20 starts, each on a fresh server, beside a busy loop on every
+# core. (Where no display answers, tst_singleinstance hears the program say so.)
+source "$(dirname "$0")/lib.sh"
+busy=()
+for _ in $(seq "$(nproc)"); do (while :; do :; done) & busy+=($!); done
+trap 'kill "${busy[@]}"; cleanup_children' EXIT
+failed=()
+for start in $(seq 20); do
+  export DISPLAY=:$((60 + start))
+  Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp >"$ARTIFACTS/xvfb-$start.log" 2>&1 &
+  server=$!
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.05; done
+  start_pomuri
+  # Only once the clock has had time to connect does the test look at the display: a connection
+  # of its own would hold the server and hide the fault.
+  sleep 1
+  if ! kill -0 "$POMURI_PID" 2>/dev/null; then
+    wait "$POMURI_PID"
+    failed+=("start $start ended with status $?")
+  elif ! find_window "ぽむりの時計" 10 >/dev/null; then
+    failed+=("start $start showed no clock")
+  fi
+  kill "$POMURI_PID" "$server" 2>/dev/null
+  wait "$POMURI_PID" "$server" 2>/dev/null
+done
+check "the clock started on 20 fresh X servers beside busy loops (${failed[*]:-every time})" [ ${#failed[@]} = 0 ]
+finish
