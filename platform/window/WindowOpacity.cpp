@@ -72,7 +72,9 @@ private:
 
 void setWindowAlpha(QWidget &window, std::uint8_t alpha)
 {
-    if (x11Window::isX11() && !window.findChild<OpacityRestatement *>(QString(), Qt::FindDirectChildrenOnly))
+    // Asked of the window manager once: no other one needs the restatement and its wake-ups.
+    static const bool restated = x11Window::windowManagerName() == "GNOME Shell";
+    if (restated && !window.findChild<OpacityRestatement *>(QString(), Qt::FindDirectChildrenOnly))
         new OpacityRestatement(window);
     window.setWindowOpacity(alpha / 255.0);
 }

@@ -97,4 +97,25 @@ void restateProperty(QWindow &window, const char *name)
 #endif
 }
 
+QByteArray windowManagerName()
+{
+#if POMURI_HAS_XCB
+    xcb_connection_t *x = isX11() ? connection() : nullptr;
+    if (!x)
+        return {};
+    // The window manager names itself on a window of its own, which the root window points at.
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const auto check = property(x, root, atom(x, "_NET_SUPPORTING_WM_CHECK"));
+    if (!check || check->type != XCB_ATOM_WINDOW || xcb_get_property_value_length(check.get()) != sizeof(xcb_window_t))
+        return {};
+    const auto name = property(x, *static_cast<const xcb_window_t *>(xcb_get_property_value(check.get())),
+                               atom(x, "_NET_WM_NAME"));
+    return name ? QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
+                             xcb_get_property_value_length(name.get()))
+                : QByteArray();
+#else
+    return {};
+#endif
+}
+
 } // namespace platform::x11Window

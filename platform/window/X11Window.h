@@ -18,4 +18,7 @@ void addStatesBeforeMap(QWindow &window, const QByteArrayList &states);
 /// change.
 void restateProperty(QWindow &window, const char *name);
 
+/// The name the running window manager gives itself (e.g. "GNOME Shell", "Openbox"), or nothing.
+[[nodiscard]] QByteArray windowManagerName();
+
 } // namespace platform::x11Window

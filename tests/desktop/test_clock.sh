@@ -13,6 +13,10 @@ is_opaque() { [ "$(opacity_of "$clock")" = 4294967295 ]; }
 
 start_pomuri "2026-12-06 03:00:45"
 clock_window
+if [ "$SESSION" != gnome ]; then # only GNOME Shell needs the opacity said again after the map
+  writes=$(timeout 0.6 xprop -spy -id "$clock" _NET_WM_WINDOW_OPACITY | wc -l)
+  check "the opacity is said once ($writes times in the window's first half second)" [ "$writes" = 1 ]
+fi
 check_placed_as_laid_out
 actions=$(xprop -id "$clock" _NET_WM_ALLOWED_ACTIONS)
 check "the window manager offers neither iconify nor maximise" eval '! grep -qE "MINIMIZE|MAXIMIZE" <<<"$actions"'
