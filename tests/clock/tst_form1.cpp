@@ -224,6 +224,8 @@ private Q_SLOTS:
         QAccessible::installUpdateHandler(nullptr);
         const QStringList peek{u"10:10:32"_s, u"2026/12/06"_s, u"notification 2026/12/06"_s};
         QCOMPARE(heard, peek + peek + peek);
+        // The clock window's value, as a reader asks it of the window, is what its readout shows.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Value), u"2026/12/06"_s);
     }
 
     void aMenuOpenedFromTheKeyboardShouldStartOnItsFirstEntry()
