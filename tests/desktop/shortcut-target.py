@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Prints the program a Windows shortcut (.lnk) starts: the local path of its link target, as the
-Shell Link format keeps it in its LinkInfo. Usage: shortcut-target.py FILE.lnk"""
+"""Prints the program a Windows shortcut (.lnk) starts, the local path of its link target as the
+Shell Link format keeps it in its LinkInfo, and on a second line the folder it starts in.
+Usage: shortcut-target.py FILE.lnk"""
 import struct
 import sys
 
@@ -13,7 +14,7 @@ if flags & 0x1:  # HasLinkTargetIDList
     offset += 2 + struct.unpack_from("<H", data, offset)[0]
 if not flags & 0x2:  # HasLinkInfo
     sys.exit("the shortcut names no local target")
-header_size, info_flags = struct.unpack_from("<II", data, offset + 4)
+info_size, header_size, info_flags = struct.unpack_from("<III", data, offset)
 if not info_flags & 0x1:  # VolumeIDAndLocalBasePath
     sys.exit("the shortcut names no local target")
 if header_size >= 0x24:  # a Unicode path follows too
@@ -24,4 +25,12 @@ if header_size >= 0x24:  # a Unicode path follows too
     print(data[start:end].decode("utf-16-le"))
 else:
     start = offset + struct.unpack_from("<I", data, offset + 0x10)[0]
-    print(data[start:data.index(b"\0", start)].decode("mbcs" if sys.platform == "win32" else "cp932"))
+    print(data[start:data.index(b"\0", start)].decode("cp932"))
+# The strings that follow, each a count and UTF-16 characters: name, relative path, working folder.
+offset += info_size
+for flag in (0x4, 0x8, 0x10):
+    if flags & flag:
+        count = struct.unpack_from("<H", data, offset)[0]
+        if flag == 0x10:
+            print(data[offset + 2:offset + 2 + 2 * count].decode("utf-16-le"))
+        offset += 2 + 2 * count

@@ -3,8 +3,10 @@
 # gets it: its installer run silently into a fresh Wine prefix, the clock started from the
 # Start-menu shortcut, then seen from the X server and through Windows' own view of its windows
 # (window_probe): placed, translucent, out of the taskbar and Alt+Tab, its menu and dialogs, kept
-# in front, ended with status 0, replaced by a new install while it runs,
-# and the uninstaller leaving nothing behind.
+# in front, ended with status 0; the sign-in shortcut offered, kept as the user left it across
+# upgrades; an upgrade over the running clock leaving it running, new; the uninstaller ending the
+# clock first and leaving nothing behind. (Wine does not run the Startup folder when it starts:
+# what the shortcut starts is checked instead.)
 source "$(dirname "$0")/lib.sh"
 build=$1
 prefix_folder=$(mktemp -d)
@@ -21,6 +23,7 @@ windows_user=$(wine cmd /c 'echo %USERNAME%' | tr -d '\r')
 user_folder=$WINEPREFIX/drive_c/users/$windows_user
 installed=$user_folder/AppData/Local/Programs/pomuri
 shortcut=$user_folder/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/ぽむりの時計.lnk
+startup=$user_folder/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/StartUp/ぽむりの時計.lnk # Wine's spelling
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\pomuri'
 registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
   wine reg export "$uninstall_key" "$(winepath -w "$prefix_folder/key.reg")" >/dev/null 2>&1 &&
@@ -31,17 +34,38 @@ registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
 start_clock() {
   local fake target
   frozen_clock "${1:-}"
-  target=$("$(dirname "$0")/shortcut-target.py" "$shortcut")
+  target=$("$(dirname "$0")/shortcut-target.py" "$shortcut" | head -n1)
   env "${fake[@]}" wine "$target" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
   POMURI_PID=$!
   children+=("$POMURI_PID")
 }
 
-wine "$build/pomuri-1.0.0.0-setup.exe" /S
+install_silently() { wine "$build/pomuri-1.0.0.0-setup.exe" /S "$@"; }
+uninstall_silently() { # the uninstaller runs on from a copy of itself: wait for the folder to go
+  wine "$installed/uninstall.exe" /S
+  for _ in $(seq 100); do [ -e "$installed" ] && sleep 0.1; done
+}
+check_nothing_left() { # check_nothing_left WHEN
+  check "$1 the uninstaller removes every file and the folder" test ! -e "$installed"
+  check "and both shortcuts" test ! -e "$shortcut" -a ! -e "$startup"
+  check "and the entry in the list of apps" eval '! wine reg query "$uninstall_key" >/dev/null 2>&1'
+}
+
+# The sign-in start is the user's to turn off: /NOSTARTUP, or a shortcut deleted, stays so on upgrade.
+install_silently /NOSTARTUP
+check "/NOSTARTUP leaves the Startup folder alone" test -f "$installed/pomuri.exe" -a ! -e "$startup"
+install_silently
+check "and an upgrade does not put the shortcut back" test ! -e "$startup"
+uninstall_silently
+check_nothing_left "with the clock not running,"
+
+install_silently
 check "the installer runs silently, without administrator rights, and succeeds" [ $? = 0 ]
 check "it installs into %LOCALAPPDATA%\\Programs\\pomuri" test -f "$installed/pomuri.exe" -a -f "$installed/uninstall.exe"
 check "with a Start-menu shortcut named ぽむりの時計" test -f "$shortcut"
-check "that starts the installed program" [ "$("$(dirname "$0")/shortcut-target.py" "$shortcut")" = "$(winepath -w "$installed/pomuri.exe")" ]
+check "that starts the installed program" [ "$("$(dirname "$0")/shortcut-target.py" "$shortcut" | head -n1)" = "$(winepath -w "$installed/pomuri.exe")" ]
+check "and, by default, one in the Startup folder that starts it in its folder" \
+  [ "$("$(dirname "$0")/shortcut-target.py" "$startup" | paste -sd'|')" = "$(winepath -w "$installed/pomuri.exe")|$(winepath -w "$installed")" ]
 registered >"$ARTIFACTS/uninstall-key.txt"
 folder='C:\\users\\'"$windows_user"'\\AppData\\Local\\Programs\\pomuri' # as a .reg file writes it
 for value in '"DisplayName"="ぽむりの時計"' '"DisplayVersion"="1.0.0.0"' '"Publisher"="pomuri developers"' \
@@ -66,13 +90,17 @@ screenshot "$ARTIFACTS/settings.png"
 check_stacking_and_opacity
 end_through_settings
 
-# Installing again while the clock runs ends it first: its program file can then be replaced.
+# An upgrade ends the running clock, so that its file can be replaced, and starts the new one.
 start_clock
 clock_window
-wine "$build/pomuri-1.0.0.0-setup.exe" /S
+install_silently
 check "an install over a running clock succeeds" [ $? = 0 ]
 await_end "$POMURI_PID"
 check "having ended the clock as its close box would (got $ended)" [ "$ended" = 0 ]
+check "and started the new one" eval 'find_window "ぽむりの時計" 10 >/dev/null'
+sleep 1
+check "one clock, no warning of a second copy" \
+  [ "$(xdotool search --onlyvisible --name '^(ぽむりの時計|pomuri)$' | wc -l)" = 1 ]
 
 # Crisp at Windows' display scaling: laid out anew at each, not stretched.
 for scale in 125:223x209 150:267x251 200:356x334; do
@@ -87,9 +115,12 @@ for scale in 125:223x209 150:267x251 200:356x334; do
 done
 wineserver -k
 
-wine "$installed/uninstall.exe" /S
-for _ in $(seq 100); do [ -e "$installed" ] && sleep 0.1; done
-check "the uninstaller removes every file and the folder" test ! -e "$installed"
-check "and the shortcut" test ! -e "$shortcut"
-check "and the entry in the list of apps" eval '! wine reg query "$uninstall_key" >/dev/null 2>&1'
+# An uninstall ends the running clock before its files go.
+start_clock
+clock_window
+uninstall_silently
+await_end "$POMURI_PID"
+check "an uninstall ends the running clock (got $ended)" [ "$ended" = 0 ]
+check "and its window" window_gone "ぽむりの時計"
+check_nothing_left "with the clock running,"
 finish
