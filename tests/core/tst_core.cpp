@@ -7,6 +7,7 @@
 #include "platform/forms/CheckedArithmetic.h"
 #include "platform/forms/FormTimer.h"
 #include "platform/forms/RuntimeError.h"
+#include "platform/time/ClockSource.h"
 #include "platform/time/TimeTexts.h"
 
 #include <cmath>
@@ -94,6 +95,13 @@ private Q_SLOTS:
         const QLocale finnish(QLocale::Finnish, QLocale::Finland); // "H.mm", "d.M.yyyy"
         QCOMPARE(timeTexts::time24(QDateTime(day, QTime(19, 5, 9)), finnish), u"19.05.09"_s);
         QCOMPARE(timeTexts::date(QDateTime(day, {}), finnish), u"2006.01.09"_s);
+    }
+
+    void theSystemClockShouldReadTheWallClock()
+    {
+        // Read field by field from the system: a month or an hour off shows only on a real date.
+        const QDateTime read = ClockSource::system().now();
+        QVERIFY2(qAbs(QDateTime::currentDateTime().secsTo(read)) <= 1, qPrintable(read.toString(Qt::ISODate)));
     }
 
     void formTimersShouldShareOneBeat()
