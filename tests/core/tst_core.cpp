@@ -100,8 +100,9 @@ private Q_SLOTS:
     void theSystemClockShouldReadTheWallClock()
     {
         // Read field by field from the system: a month or an hour off shows only on a real date.
+        // (Against UTC: under Wine the C runtime, which Qt asks for local time, knows no zone.)
         const QDateTime read = ClockSource::system().now();
-        QVERIFY2(qAbs(QDateTime::currentDateTime().secsTo(read)) <= 1, qPrintable(read.toString(Qt::ISODate)));
+        QVERIFY2(qAbs(QDateTime::currentDateTimeUtc().secsTo(read)) <= 1, qPrintable(read.toString(Qt::ISODate)));
     }
 
     void formTimersShouldShareOneBeat()
