@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/FilledHand.h"
 #include "platform/forms/FormRuntime.h"
 #include "platform/window/WindowDrag.h"
 #include "platform/forms/Twips.h"
@@ -95,7 +96,7 @@ private:
     [[nodiscard]] const QPixmap &dialImage();
     void drawScene(QPainter &painter, const QRegion &exposed);
     void drawFace(QPainter &painter) const;
-    void drawHand(QPainter &painter, const HandLine &line) const;
+    void drawHand(QPainter &painter, const HandLine &line);
     void moveHand(HandLine &line, float x1, float y1);
     /// Reads the clock once and makes currentTimeText from it, keeping the time it shows.
     void refreshCurrentTimeText();
@@ -108,6 +109,7 @@ private:
     /// The moment currentTimeText was made from; the hands read their time from it.
     QTime currentTime;
     platform::WindowDrag drag;
+    clockwindow::FilledHand minuteHand;
     QPixmap faceCache;
     QPixmap dialCache;
     QPointF dialHourEnd;
