@@ -21,10 +21,13 @@ public:
         setFixedSize(178, 167);
         setWindowOpacity(0.35);
         label.setGeometry(48, 104, 89, 25);
-        connect(&timer, &QTimer::timeout, this, [this] {
+        const auto showTime = [this] {
             label.setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
             update();
-        });
+        };
+        // A clock shows the time from its first frame: its font is loaded during start-up.
+        showTime();
+        connect(&timer, &QTimer::timeout, this, showTime);
         timer.start(1000);
     }
 
