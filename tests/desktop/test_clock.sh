@@ -79,6 +79,7 @@ settings_click Command4 # 開く
 about=$(find_window "このソフトについて" 5) || { fail "開く did not show the About dialog"; finish; }
 xdotool windowminimize "$about"
 window_gone "このソフトについて"
+sleep 0.5 # KWin on Wayland once let the next right-click go while it was still minimising
 open_settings || finish
 settings_click Command4
 check "開く brings the minimised About dialog back, active" active "$about"
