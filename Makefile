@@ -10,7 +10,7 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: reproducible run test test-packages build-linux test-ordinary build-beside test-sanitized build clean screenshot bench package windows test-windows
+.PHONY: reproducible run test test-ordinary build-beside test-sanitized build clean screenshot bench package windows test-windows
 
 run:
 	scripts/install-deps build
@@ -21,29 +21,22 @@ run:
 # Every test runs in the ordinary build; the in-process tests, and the clock on one X11 and one
 # Wayland desktop, run again in a build with AddressSanitizer and UndefinedBehaviorSanitizer (leak
 # detection on), where any report fails the run; then the Windows build's tests run under Wine.
-# Installing the desktops' packages is mostly waiting on the disk: both Linux builds compile
-# meanwhile (building needs only the build packages). The desktop tests mostly wait on window
-# managers and timers: the Windows build compiles beside them, at a lower priority.
+# The desktop tests mostly wait on window managers and timers: the sanitizer and Windows builds
+# compile beside them, at a lower priority.
 test:
-	scripts/install-deps build
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPOMURI_SANITIZE=ON
-	$(MAKE) --no-print-directory -j2 --output-sync=target test-packages build-linux
-	$(MAKE) --no-print-directory -j2 --output-sync=target test-ordinary build-beside
-	$(MAKE) --no-print-directory -j2 --output-sync=target test-sanitized test-windows
-
-test-packages:
 	scripts/install-deps test
 	scripts/install-deps windows
-
-build-linux:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
-	nice -n 10 cmake --build $(BUILD)-sanitize -j $(JOBS)
+	$(MAKE) --no-print-directory -j2 --output-sync=target test-ordinary build-beside
+	$(MAKE) --no-print-directory -j2 --output-sync=target test-sanitized test-windows
 
 test-ordinary:
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 build-beside:
+	nice -n 10 cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPOMURI_SANITIZE=ON
+	nice -n 10 cmake --build $(BUILD)-sanitize -j $(JOBS)
 	nice -n 10 $(MAKE) --no-print-directory windows
 
 test-sanitized:
