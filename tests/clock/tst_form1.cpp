@@ -12,7 +12,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -37,25 +36,17 @@ Form1 &shownClock()
     return form;
 }
 
-/// What is selected in the pop-up menu that open() pops up, once it is up (if nothing, after the
-/// time a keyboard selection may take); the menu is then closed.
+/// What is selected in the pop-up menu that open() pops up, once a keyboard selection has had
+/// time to be made; the menu is then closed.
 QString selectedInMenuOpenedBy(const std::function<void()> &open)
 {
     QString selected = u"no menu"_s;
-    QElapsedTimer shown;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        if (!shown.isValid())
-            shown.start();
-        if (menu->activeAction() || shown.elapsed() > 500) {
+    QTimer::singleShot(800, qApp, [&selected] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             selected = menu->activeAction() ? menu->activeAction()->text() : u"nothing"_s;
             menu->close();
         }
     });
-    poll.start(10);
     open();
     return selected;
 }

@@ -11,7 +11,6 @@
 #include "platform/time/TimeTexts.h"
 
 #include <cmath>
-#include <numbers>
 
 using namespace Qt::StringLiterals;
 using namespace clockwindow;
@@ -50,32 +49,16 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)alphaForPercent(12900)); // past 16 bits
     }
 
-    void handsShouldPointAtTheTime_data()
-    {
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<double>("second");
-        QTest::addColumn<double>("minute");
-        QTest::addColumn<double>("hour");
-        QTest::newRow("midnight") << QTime(0, 0, 0) << 0.0 << 0.0 << 0.0;
-        QTest::newRow("three in the afternoon") << QTime(15, 0, 0) << 0.0 << 0.0 << 90.0;
-        QTest::newRow("half past nine and a half") << QTime(9, 30, 30) << 180.0 << 183.0 << 285.0;
-        QTest::newRow("a second before eleven") << QTime(10, 59, 59) << 354.0 << 359.9 << 329.5;
-    }
     void handsShouldPointAtTheTime()
     {
-        QFETCH(QTime, time);
-        QFETCH(double, second);
-        QFETCH(double, minute);
-        QFETCH(double, hour);
-        const auto pointsAt = [&](Hand hand, double degreesFromTwelve, int length) {
-            const HandEnd end = handFreeEnd(hand, time, 88, 80);
-            const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
-            return std::abs(end.x - (88 + std::cos(radians) * length)) < 1e-4
-                && std::abs(end.y - (80 + std::sin(radians) * length)) < 1e-4;
-        };
-        QVERIFY(pointsAt(Hand::Second, second, 60));
-        QVERIFY(pointsAt(Hand::Minute, minute, 60));
-        QVERIFY(pointsAt(Hand::Hour, hour, 45));
+        for (const auto &[time, second, minute, hour] :
+             {std::tuple{QTime(0, 0, 0), 0.0, 0.0, 0.0}, {QTime(15, 0, 0), 0.0, 0.0, 90.0}, {QTime(9, 30, 30), 180.0, 183.0, 285.0},
+              {QTime(10, 59, 59), 354.0, 359.9, 329.5}}) {
+            const auto end = [&time](Hand hand) { return handFreeEnd(hand, time, 88, 80); };
+            QVERIFY2(handPointsAt(end(Hand::Second), second, 60) && handPointsAt(end(Hand::Minute), minute, 60)
+                         && handPointsAt(end(Hand::Hour), hour, 45),
+                     qPrintable(time.toString()));
+        }
     }
 
     void textsShouldUseTheLocalesMarks()
@@ -112,14 +95,8 @@ private Q_SLOTS:
         auto *first = new FormTimer(200, &owner);
         auto *second = new FormTimer(200, &owner);
         auto *never = new FormTimer(0, &owner);
-        const auto record = [&](FormTimer *timer, QString name) {
-            connect(timer, &FormTimer::timer, &owner, [&, name] {
-                fired << name;
-            });
-        };
-        record(first, u"first"_s);
-        record(second, u"second"_s);
-        record(never, u"never"_s);
+        for (const auto &[timer, name] : {std::pair{first, u"first"_s}, {second, u"second"_s}, {never, u"never"_s}})
+            connect(timer, &FormTimer::timer, &owner, [&fired, name] { fired << name; });
         QTRY_VERIFY(fired.size() >= 4);
         QCOMPARE(fired.mid(0, 4), (QStringList{u"first"_s, u"second"_s, u"first"_s, u"second"_s}));
 

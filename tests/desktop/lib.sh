@@ -32,10 +32,7 @@ check() { # check DESCRIPTION COMMAND...
 
 finish() {
   [ "$failures" -eq 0 ] && { echo "all checks passed"; exit 0; }
-  local log
-  for log in "$ARTIFACTS"/*.log; do
-    [ -s "$log" ] && { echo "--- ${log##*/} (last lines)"; tail -n 20 "$log"; } >&2
-  done
+  tail -n 20 "$ARTIFACTS"/*.log >&2
   echo "$failures check(s) failed; screenshots and logs are in $ARTIFACTS" >&2
   exit 1
 }
@@ -60,15 +57,7 @@ start_pomuri() {
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.
-find_window() {
-  local id
-  for _ in $(seq $((${2:-20} * 10))); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+find_window() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 
 # clock_window: sets clock to the id of the clock's window once it shows (20 s at most); otherwise
 # fails, saying whether the program had ended, and ends the test.
@@ -173,15 +162,6 @@ settings_click() {
   *) echo "settings_click: no control $1" >&2; return 1 ;;
   esac
   click_at $((sx + ${at% *})) $((sy + ${at#* }))
-}
-
-# drag_clock: a left drag from the clock's readout at x,y by (-100,-150), in five steps; moves x,y
-# along, to where the clock should now be.
-drag_clock() {
-  xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
-  for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
-  xdotool mouseup 1 sleep 0.5 mousemove 10 10 sleep 0.3
-  x=$((x - 100)) y=$((y - 150))
 }
 
 # await_end PID: sets ended to the status the process ended with, or to "running" after 10 s.

@@ -52,7 +52,10 @@ done
 check "clicks leave the clock where it was${glued:+ (click $glued glued it to the pointer)}" [ -z "$glued" ]
 
 # A left drag moves it by the mouse's travel and leaves it there.
-drag_clock
+xdotool mousemove $((x + 130)) $((y + 40)) mousedown 1 sleep 0.2
+for step in 1 2 3 4 5; do xdotool mousemove $((x + 130 - 20 * step)) $((y + 40 - 30 * step)) sleep 0.05; done
+xdotool mouseup 1 sleep 0.5 mousemove 10 10 sleep 0.3
+x=$((x - 100)) y=$((y - 150))
 check "dragged by (-100,-150) to $x,$y" viewable_at "$clock" "$x" "$y"
 
 xdotool windowminimize "$clock"

@@ -29,13 +29,13 @@ registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
   wine reg export "$uninstall_key" "$(winepath -w "$prefix_folder/key.reg")" >/dev/null 2>&1 &&
     iconv -f UTF-16LE -t UTF-8 "$prefix_folder/key.reg" | tr -d '\r\357\273\277'
 }
+lnk_field() { lnkinfo "$2" | sed -n "s/^\t$1\t*: //p"; } # lnk_field FIELD FILE.lnk: e.g. Local path
 # start_clock [FIXED_TIME]: the program the Start-menu shortcut starts, the wall clock frozen at
 # FIXED_TIME if given; sets POMURI_PID.
 start_clock() {
-  local fake target
+  local fake
   frozen_clock "${1:-}"
-  target=$("$(dirname "$0")/shortcut-target.py" "$shortcut" | head -n1)
-  env "${fake[@]}" wine "$target" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
+  env "${fake[@]}" wine "$(lnk_field 'Local path' "$shortcut")" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
   POMURI_PID=$!
   children+=("$POMURI_PID")
 }
@@ -63,9 +63,9 @@ install_silently
 check "the installer runs silently, without administrator rights, and succeeds" [ $? = 0 ]
 check "it installs into %LOCALAPPDATA%\\Programs\\pomuri" test -f "$installed/pomuri.exe" -a -f "$installed/uninstall.exe"
 check "with a Start-menu shortcut named ぽむりの時計" test -f "$shortcut"
-check "that starts the installed program" [ "$("$(dirname "$0")/shortcut-target.py" "$shortcut" | head -n1)" = "$(winepath -w "$installed/pomuri.exe")" ]
+check "that starts the installed program" [ "$(lnk_field 'Local path' "$shortcut")" = "$(winepath -w "$installed/pomuri.exe")" ]
 check "and, by default, one in the Startup folder that starts it in its folder" \
-  [ "$("$(dirname "$0")/shortcut-target.py" "$startup" | paste -sd'|')" = "$(winepath -w "$installed/pomuri.exe")|$(winepath -w "$installed")" ]
+  [ "$(lnk_field 'Local path' "$startup")|$(lnk_field 'Working directory' "$startup")" = "$(winepath -w "$installed/pomuri.exe")|$(winepath -w "$installed")" ]
 registered >"$ARTIFACTS/uninstall-key.txt"
 folder='C:\\users\\'"$windows_user"'\\AppData\\Local\\Programs\\pomuri' # as a .reg file writes it
 for value in '"DisplayName"="ぽむりの時計"' '"DisplayVersion"="1.0.0.0"' '"Publisher"="pomuri developers"' \

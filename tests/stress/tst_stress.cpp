@@ -1,5 +1,5 @@
 // Evidence of robustness: a week of seconds and thousands of clicks leave nothing behind; jumps of
-// the clock, daylight-saving changes and every locale Qt knows are followed at the next second.
+// the clock and every locale Qt knows are followed at the next second.
 // Expected values are computed here, not by the program's helpers.
 #include "TestSupport.h"
 
@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimeZone>
 
 using namespace Qt::StringLiterals;
 using platform::defaultInstance;
@@ -22,8 +21,9 @@ namespace {
 
 bool handsShow(const Form1 &form, QTime time)
 {
-    return handPointsAt(form.Line3, time.second() * 6.0, 60) && handPointsAt(form.Line2, time.minute() * 6.0 + time.second() / 10.0, 60)
-        && handPointsAt(form.Line1, (time.hour() % 12) * 30.0 + time.minute() / 2.0, 45);
+    const auto end = [](const HandLine &line) { return clockwindow::HandEnd{line.x1, line.y1}; };
+    return handPointsAt(end(form.Line3), time.second() * 6.0, 60) && handPointsAt(end(form.Line2), time.minute() * 6.0 + time.second() / 10.0, 60)
+        && handPointsAt(end(form.Line1), (time.hour() % 12) * 30.0 + time.minute() / 2.0, 45);
 }
 
 /// Live widgets of the program, to see that nothing piles up.
@@ -86,19 +86,15 @@ private Q_SLOTS:
 
     void jumpsOfTheClockShouldBeFollowedAtTheNextSecond()
     {
-        const QTimeZone berlin("Europe/Berlin");
-        const QDateTime summer(QDate(2026, 3, 29), QTime(1, 59, 59), berlin);
-        const QDateTime winter(QDate(2026, 10, 25), QTime(2, 59, 59), berlin);
+        // The clock turned back an hour, and a new year (a date that sorts before the one shown).
         FixedClock clock(today(10, 0, 5));
         Form1 &form = defaultInstance<Form1>();
-        for (const auto &[before, after] : {std::pair{today(10, 0, 5), today(9, 0, 5)}, {summer, summer.addSecs(1)},
-                                            {winter, winter.addSecs(1)}, {QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), QDateTime(QDate(2027, 1, 1), {})}}) {
+        for (const auto &[before, after] : {std::pair{today(10, 0, 5), today(9, 0, 5)}, {QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), QDateTime(QDate(2027, 1, 1), {})}}) {
             clock.set(before);
             tick(form);
             clock.set(after);
             tick(form);
-            QCOMPARE(form.Label1->text(), after.time().toString(u"HH:mm:ss"_s));
-            QVERIFY(handsShow(form, after.time()));
+            QVERIFY(form.Label1->text() == after.time().toString(u"HH:mm:ss"_s) && handsShow(form, after.time()));
             form.Label1_MouseUp();
             QCOMPARE(form.Label1->text(), after.date().toString(u"yyyy/MM/dd"_s));
         }

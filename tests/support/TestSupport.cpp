@@ -19,11 +19,10 @@ QDateTime today(int hour, int minute, int second)
     return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, second));
 }
 
-bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length)
+bool handPointsAt(clockwindow::HandEnd end, double degreesFromTwelve, int length)
 {
     const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
-    return std::abs(line.x1 - (88 + std::cos(radians) * length)) < 1e-3
-        && std::abs(line.y1 - (80 + std::sin(radians) * length)) < 1e-3;
+    return std::abs(end.x - (88 + std::cos(radians) * length)) < 1e-3 && std::abs(end.y - (80 + std::sin(radians) * length)) < 1e-3;
 }
 
 void tick(Form1 &form)

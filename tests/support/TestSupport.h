@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/HandGeometry.h"
 #include "platform/time/ClockSource.h"
 #include "platform/forms/FormApplication.h"
 #include "platform/forms/FormRuntime.h"
@@ -13,7 +14,6 @@
 #include <functional>
 
 class Form1;
-struct HandLine;
 
 /// A clock that shows the time the test sets, installed for the test's lifetime.
 class FixedClock final : public platform::ClockSource
@@ -33,7 +33,7 @@ private:
 
 /// Whether a hand's free end is where plain geometry puts a hand of this length at this clockwise
 /// angle from twelve o'clock (fixed end at the face's centre, 88, 80).
-[[nodiscard]] bool handPointsAt(const HandLine &line, double degreesFromTwelve, int length);
+[[nodiscard]] bool handPointsAt(clockwindow::HandEnd end, double degreesFromTwelve, int length);
 
 /// One second of the clock: its timers' handlers in the order they fire.
 void tick(Form1 &form);
