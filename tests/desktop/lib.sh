@@ -57,7 +57,15 @@ start_pomuri() {
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.
-find_window() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+find_window() {
+  local id
+  for _ in $(seq $((${2:-20} * 10))); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
 
 # clock_window: sets clock to the id of the clock's window once it shows (20 s at most); otherwise
 # fails, saying whether the program had ended, and ends the test.
