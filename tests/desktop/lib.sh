@@ -46,12 +46,12 @@ frozen_clock() {
 }
 
 # start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale, the wall clock frozen at
-# FIXED_TIME if given; sets POMURI_PID.
+# FIXED_TIME if given; sets POMURI_PID, and POMURI_LOG to where its output goes.
 start_pomuri() {
   local fake
   frozen_clock "${1:-}"
-  env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI" \
-    >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
+  POMURI_LOG=$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log
+  env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI" >"$POMURI_LOG" 2>&1 &
   POMURI_PID=$!
   children+=("$POMURI_PID")
 }

@@ -48,6 +48,10 @@ on_time() {
   [[ "$text" == "$(date -d "$at" "+$2")"* || "$text" == "$(date -d "$at 1 second ago" "+$2")"* ]]
 }
 key() { xdotool key --clearmodifiers "$@"; }
+# where_am_i REGEX: Orca's where am I (keypad Enter) until it says REGEX, twice at most. Qt waits
+# only a moment for a screen reader to take a key; on a loaded machine Orca may answer too late,
+# and the key goes to the clock instead (which shows the date).
+where_am_i() { for _ in 1 2; do mark; key KP_Enter; hears "$1" && return 0; done; return 1; }
 settings_by_keyboard() { # settings_by_keyboard [WHEN]: the menu's 設定, by Shift+F10 and Enter
   key shift+F10
   find_window "ファイル" 5 >/dev/null && key Return
@@ -72,9 +76,7 @@ mark
 sleep 3.2
 check "and then nothing while nobody asks ($(said | tr '\n' ' '))" [ -z "$(said)" ]
 
-mark
-key KP_Enter
-hears '\|[0-9]{2}:[0-9]{2}:[0-9]{2} ラベル'
+where_am_i '\|[0-9]{2}:[0-9]{2}:[0-9]{2} ラベル'
 check "where am I says the time on the wall clock ($utterance)" on_time "$utterance" %H:%M:%S
 mark
 key space
@@ -98,9 +100,7 @@ mark
 key Return
 window_gone "ぽむりの時計の設定" || fail "Ok with 設定の終了 did not close the settings"
 check "closing the settings makes the clock active, and Orca says so" hears '\|ぽむりの時計 フレーム'
-mark
-key KP_Enter
-hears '\|[0-9]{2}:[0-9]{2}:[0-9]{2} 午[前後] ラベル'
+where_am_i '\|[0-9]{2}:[0-9]{2}:[0-9]{2} 午[前後] ラベル'
 check "where am I now says the 12-hour time ($utterance)" on_time "$utterance" "%I:%M:%S"
 
 # The About window, and O k.
@@ -117,5 +117,6 @@ key Tab Return # O k
 window_gone "このソフトについて" || fail "O k did not close the About window"
 check "closing it makes the clock active, and Orca says so" hears '\|ぽむりの時計 フレーム'
 
-check "nothing was logged" eval '! grep -q . "$ARTIFACTS/pomuri-1.log"'
+# Qt's own complaint that the screen reader took too long over a key is not the clock's.
+check "nothing was logged" eval '! grep -v "QSpiApplication::keyEventError" "$POMURI_LOG" | grep -q .'
 finish
