@@ -45,15 +45,21 @@ frozen_clock() {
     FAKETIME_DONT_FAKE_MONOTONIC=1)
 }
 
+# launch_clock COMMAND...: runs the clock's command in the background, ended with the test; sets
+# POMURI_PID, and POMURI_LOG to where its output goes.
+launch_clock() {
+  POMURI_LOG=$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log
+  "$@" >"$POMURI_LOG" 2>&1 &
+  POMURI_PID=$!
+  children+=("$POMURI_PID")
+}
+
 # start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale, the wall clock frozen at
-# FIXED_TIME if given; sets POMURI_PID, and POMURI_LOG to where its output goes.
+# FIXED_TIME if given (see launch_clock).
 start_pomuri() {
   local fake
   frozen_clock "${1:-}"
-  POMURI_LOG=$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log
-  env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI" >"$POMURI_LOG" 2>&1 &
-  POMURI_PID=$!
-  children+=("$POMURI_PID")
+  launch_clock env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI"
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.

@@ -31,13 +31,11 @@ registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
 }
 lnk_field() { lnkinfo "$2" | sed -n "s/^\t$1\t*: //p"; } # lnk_field FIELD FILE.lnk: e.g. Local path
 # start_clock [FIXED_TIME]: the program the Start-menu shortcut starts, the wall clock frozen at
-# FIXED_TIME if given; sets POMURI_PID.
+# FIXED_TIME if given (see launch_clock).
 start_clock() {
   local fake
   frozen_clock "${1:-}"
-  env "${fake[@]}" wine "$(lnk_field 'Local path' "$shortcut")" >"$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log" 2>&1 &
-  POMURI_PID=$!
-  children+=("$POMURI_PID")
+  launch_clock env "${fake[@]}" wine "$(lnk_field 'Local path' "$shortcut")"
 }
 
 install_silently() { wine "$build/pomuri-1.0.0.0-setup.exe" /S "$@"; }
