@@ -1,23 +1,10 @@
 // The clock window as a person sees and uses it.
 #include "TestSupport.h"
 
-#include "clock/Form1.h"
-#include "clock/ReadoutLabel.h"
-#include "menu/Form2.h"
 #include "platform/forms/CheckedArithmetic.h"
 #include "platform/forms/FormTimer.h"
 #include "platform/window/WindowOpacity.h"
-#include "settings/Form4.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAction>
-#include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>

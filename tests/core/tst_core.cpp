@@ -1,13 +1,11 @@
 // What needs no window: checked arithmetic, placement, alpha, hand geometry, time texts, timers.
 #include "TestSupport.h"
 
-#include "clock/HandGeometry.h"
 #include "clock/Placement.h"
 #include "clock/Translucency.h"
 #include "platform/forms/CheckedArithmetic.h"
 #include "platform/forms/FormTimer.h"
 #include "platform/forms/RuntimeError.h"
-#include "platform/time/ClockSource.h"
 #include "platform/time/TimeTexts.h"
 
 #include <cmath>

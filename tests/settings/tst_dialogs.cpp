@@ -1,23 +1,8 @@
 // The settings dialog, the menu's form and the About dialog, as a person sees and uses them.
 #include "TestSupport.h"
 
-#include "clock/Form1.h"
-#include "clock/ReadoutLabel.h"
-#include "menu/Form2.h"
-#include "menu/Form3.h"
 #include "platform/forms/RuntimeError.h"
 #include "platform/window/WindowOpacity.h"
-#include "settings/Form4.h"
-
-#include <QAccessible>
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using platform::DefaultInstance;

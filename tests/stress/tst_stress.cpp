@@ -3,16 +3,7 @@
 // Expected values are computed here, not by the program's helpers.
 #include "TestSupport.h"
 
-#include "clock/Form1.h"
-#include "clock/ReadoutLabel.h"
-#include "menu/Form2.h"
-#include "menu/Form3.h"
 #include "platform/forms/FormTimer.h"
-#include "settings/Form4.h"
-
-#include <QAction>
-#include <QPushButton>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 using platform::defaultInstance;

@@ -1,13 +1,6 @@
 #include "TestSupport.h"
 
-#include "clock/Form1.h"
 #include "platform/forms/ScreenMetrics.h"
-
-#include <QApplication>
-#include <QFileInfo>
-#include <QMouseEvent>
-#include <QScreen>
-#include <QTimer>
 
 #include <cmath>
 #include <numbers>

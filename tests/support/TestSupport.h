@@ -1,19 +1,23 @@
 #pragma once
 
+#include "clock/Form1.h"
 #include "clock/HandGeometry.h"
+#include "clock/ReadoutLabel.h"
+#include "menu/Form2.h"
+#include "menu/Form3.h"
 #include "platform/time/ClockSource.h"
 #include "platform/forms/FormApplication.h"
 #include "platform/forms/FormRuntime.h"
 #include "platform/forms/SingleInstance.h"
 #include "platform/window/WindowSystem.h"
 
-#include <QDateTime>
-#include <QTemporaryDir>
-#include <QTest>
+#include "settings/Form4.h"
+
+// Each test works with the forms and Qt's widgets as a whole.
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
-
-class Form1;
 
 /// A clock that shows the time the test sets, installed for the test's lifetime.
 class FixedClock final : public platform::ClockSource

@@ -3,11 +3,6 @@
 // the real program says so in one line and ends, having taken nothing.
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>

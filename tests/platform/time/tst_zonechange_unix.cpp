@@ -3,13 +3,6 @@
 // the system's.
 #include "TestSupport.h"
 
-#include "clock/Form1.h"
-#include "clock/ReadoutLabel.h"
-
-#include <QProcess>
-#include <QScopeGuard>
-#include <QTimeZone>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
