@@ -78,6 +78,24 @@ private Q_SLOTS:
         QCOMPARE(timeTexts::date(QDateTime(day, {}), finnish), u"2006.01.09"_s);
     }
 
+    void everyLocaleShouldGiveWellFormedTexts()
+    {
+        // Three fields of two digits (the year four) apart by one separator: the locale's own, or ':' and '/'.
+        const QDateTime moment(QDate(2026, 12, 6), QTime(15, 42, 7));
+        const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 100);
+        for (const QLocale &locale : locales) {
+            const QString time = timeTexts::time24(moment, locale), date = timeTexts::date(moment, locale);
+            const QString mark = time.mid(2, (time.size() - 6) / 2), dateMark = date.mid(4, (date.size() - 8) / 2);
+            const QString what = locale.name() + u": "_s + time + u' ' + date;
+            QVERIFY2(!mark.trimmed().isEmpty() && (mark == u":"_s || locale.toString(QTime(13, 24), QLocale::ShortFormat).contains(mark.trimmed())), qPrintable(what));
+            QVERIFY2(!dateMark.trimmed().isEmpty() && (dateMark == u"/"_s || locale.toString(moment.date(), QLocale::ShortFormat).contains(dateMark.trimmed())), qPrintable(what));
+            QCOMPARE(time, u"15"_s + mark + u"42"_s + mark + u"07"_s);
+            QCOMPARE(timeTexts::time12(moment, locale), u"03"_s + mark + u"42"_s + mark + u"07 "_s + (locale.pmText().isEmpty() ? u"PM"_s : locale.pmText()));
+            QCOMPARE(date, u"2026"_s + dateMark + u"12"_s + dateMark + u"06"_s);
+        }
+    }
+
     void theSystemClockShouldReadTheWallClock()
     {
         // Read field by field from the system: a month or an hour off shows only on a real date.
