@@ -37,29 +37,22 @@ finish() {
   exit 1
 }
 
-# frozen_clock [FIXED_TIME]: sets fake to the settings that freeze a program's wall clock at
-# FIXED_TIME ("2026-12-06 03:00:45"), its timers left running; to none if no time is given.
-frozen_clock() {
-  fake=()
-  [ -n "${1:-}" ] && fake=(LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 | head -n1)" FAKETIME="$1"
-    FAKETIME_DONT_FAKE_MONOTONIC=1)
-}
-
-# launch_clock COMMAND...: runs the clock's command in the background, ended with the test; sets
-# POMURI_PID, and POMURI_LOG to where its output goes.
+# launch_clock FIXED_TIME COMMAND...: runs the clock's command in the background, ended with the
+# test, its wall clock frozen at FIXED_TIME ("2026-12-06 03:00:45") unless that is empty, its timers
+# left running; sets POMURI_PID, and POMURI_LOG to where its output goes.
 launch_clock() {
+  local fake=()
+  [ -n "$1" ] && fake=(LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 | head -n1)" FAKETIME="$1"
+    FAKETIME_DONT_FAKE_MONOTONIC=1)
   POMURI_LOG=$ARTIFACTS/pomuri-$((${#children[@]} + 1)).log
-  "$@" >"$POMURI_LOG" 2>&1 &
+  env "${fake[@]}" "${@:2}" >"$POMURI_LOG" 2>&1 &
   POMURI_PID=$!
   children+=("$POMURI_PID")
 }
 
-# start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale, the wall clock frozen at
-# FIXED_TIME if given (see launch_clock).
+# start_pomuri [FIXED_TIME]: starts a copy in the Japanese locale (see launch_clock).
 start_pomuri() {
-  local fake
-  frozen_clock "${1:-}"
-  launch_clock env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "${fake[@]}" "$POMURI"
+  launch_clock "${1:-}" env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "$POMURI"
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.

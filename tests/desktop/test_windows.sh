@@ -30,13 +30,8 @@ registered() { # the uninstall key's values, one "name"=value a line, in UTF-8
     iconv -f UTF-16LE -t UTF-8 "$prefix_folder/key.reg" | tr -d '\r\357\273\277'
 }
 lnk_field() { lnkinfo "$2" | sed -n "s/^\t$1\t*: //p"; } # lnk_field FIELD FILE.lnk: e.g. Local path
-# start_clock [FIXED_TIME]: the program the Start-menu shortcut starts, the wall clock frozen at
-# FIXED_TIME if given (see launch_clock).
-start_clock() {
-  local fake
-  frozen_clock "${1:-}"
-  launch_clock env "${fake[@]}" wine "$(lnk_field 'Local path' "$shortcut")"
-}
+# start_clock [FIXED_TIME]: the program the Start-menu shortcut starts (see launch_clock).
+start_clock() { launch_clock "${1:-}" wine "$(lnk_field 'Local path' "$shortcut")"; }
 
 install_silently() { wine "$build/pomuri-1.0.0.0-setup.exe" /S "$@"; }
 uninstall_silently() { # the uninstaller runs on from a copy of itself: wait for the folder to go

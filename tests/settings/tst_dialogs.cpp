@@ -177,7 +177,6 @@ private Q_SLOTS:
         form.locate_click->click(); // stacking itself only a window manager shows: see the desktop tests
         QVERIFY(clockWindow.geometry() == place && clockWindow.isVisible() && clockAlpha() == 255);
 
-        form.Option7->setChecked(true);
         form.Command3->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(&openedSettings(), &form); // the same dialog, with its choices

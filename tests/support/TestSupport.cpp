@@ -33,10 +33,7 @@ void moveMouse(QWidget &widget, QPoint local, Qt::MouseButtons held)
 
 void pinScreen1024x768()
 {
-    platform::ScreenMetrics screen;
-    screen.widthTwips = 1024 * 15;
-    screen.heightTwips = 768 * 15;
-    platform::ScreenMetrics::override(screen);
+    platform::ScreenMetrics::override(platform::ScreenMetrics{1024 * 15, 768 * 15, 15, 15, {}});
 }
 
 void resetForms()
@@ -45,20 +42,14 @@ void resetForms()
     platform::FormRuntime::resetForTests();
 }
 
-void whenModalAppears(std::function<void(QWidget *)> action)
+void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft)
 {
-    auto *poll = new QTimer;
-    auto deadline = std::make_shared<int>(500);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, action = std::move(action)] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal || --*deadline == 0) {
-            poll->stop();
-            poll->deleteLater();
-            if (modal)
-                action(modal);
-        }
+    QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            action(modal);
+        else if (triesLeft > 0)
+            whenModalAppears(action, triesLeft - 1);
     });
-    poll->start(10);
 }
 
 QImage shownPixels(QWidget &window)

@@ -52,7 +52,7 @@ void pinScreen1024x768();
 void resetForms();
 
 /// Runs action once the next modal dialog is up, passing it the dialog; gives up after five seconds.
-void whenModalAppears(std::function<void(QWidget *)> action);
+void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft = 500);
 
 /// What the window shows now (its backing store), and what a complete repaint would show.
 [[nodiscard]] QImage shownPixels(QWidget &window);
