@@ -4,6 +4,7 @@
 #include "platform/forms/FormRuntime.h"
 #include "platform/forms/FormStyle.h"
 #include "platform/window/WindowSystem.h"
+#include "platform/window/X11Window.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -43,6 +44,13 @@ FormApplication::FormApplication(int &argc, char **argv)
 
 bool FormApplication::notify(QObject *receiver, QEvent *event)
 {
+    // On X11 an open menu holds the keyboard and the pointer: the program cannot really have lost
+    // them. Yet the window manager's focus changes around a click (a dialog minimised just before,
+    // the clock activated by the click itself) can make Qt take the program for inactive just
+    // after the menu opened, and Qt then closes every menu: it flashed and was gone. A click
+    // elsewhere or Escape still closes it.
+    if (event->type() == QEvent::ApplicationDeactivate && activePopupWidget() && x11Window::isX11())
+        return true;
     // Every event passes here: no wrapper, the catch costs only when something escapes.
     try {
         return QApplication::notify(receiver, event);
