@@ -182,10 +182,10 @@ opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing
 }
 
 # screenshot FILE: the screen as the compositor shows it, into a PNG file. Under X11 that is the
-# root window; a Wayland compositor's screen only the compositor itself can give.
+# root window; GNOME Shell's screen only the shell itself can give (KWin's on Wayland only through
+# a file descriptor: there, what XWayland has).
 screenshot() {
   case $SESSION in
-  kwin_wayland) "$(dirname "${BASH_SOURCE[0]}")/kwin-screenshot.py" "$1" ;;
   gnome) gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell/Screenshot \
     -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null ;;
   *) import -window root "$1" ;;
