@@ -196,37 +196,22 @@ kwin_scripting() { # kwin_scripting METHOD [ARG...]: KWin's scripting service; i
   gdbus call --session -d org.kde.KWin -o /Scripting -m "org.kde.kwin.Scripting.$1" "${@:2}" >/dev/null
 }
 
-# shell_view TITLE: how KWin or GNOME Shell itself sees the window with this title, one line:
-# "skip-taskbar=B in-switcher=B minimizable=B opacity=N" (opacity 0-255 as it is drawn); on
-# other desktops nothing.
+# shell_view TITLE: how KWin itself sees the window with this title, one line:
+# "skip-taskbar=B in-switcher=B minimizable=B opacity=N" (opacity 0-255 as it is drawn).
 shell_view() {
-  case $SESSION in
-  kwin_x11 | kwin_wayland)
-    local script marker
-    marker="view-$RANDOM$RANDOM"
-    script="$ARTIFACTS/$marker.js"
-    cat >"$script" <<JS
+  local script marker
+  marker="view-$RANDOM$RANDOM"
+  script="$ARTIFACTS/$marker.js"
+  cat >"$script" <<JS
 workspace.clientList().filter(w => w.caption == "$1").forEach(w => print("$marker skip-taskbar=" + w.skipTaskbar
   + " in-switcher=" + !(w.skipSwitcher || !(w.normalWindow || w.dialog)) + " minimizable=" + w.minimizable
   + " opacity=" + Math.round(w.opacity * 255)));
 JS
-    kwin_scripting loadScript "$script" "$marker" && kwin_scripting start || return 1
-    for _ in $(seq 20); do
-      grep -q "$marker " "$ARTIFACTS/kwin.log" && break
-      sleep 0.1
-    done
-    kwin_scripting unloadScript "$marker"
-    sed -n "s/.*$marker //p" "$ARTIFACTS/kwin.log" | head -n1
-    ;;
-  gnome)
-    gdbus call --session -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "
-      const Meta = imports.gi.Meta;
-      const actor = global.get_window_actors().find(a => a.meta_window.title == '$1');
-      const w = actor.meta_window;
-      const surface = actor.get_children().find(c => c.constructor.name.includes('SurfaceActor'));
-      const inSwitcher = global.display.get_tab_list(Meta.TabList.NORMAL, null).includes(w);
-      ['skip-taskbar=' + w.skip_taskbar, 'in-switcher=' + inSwitcher, 'minimizable=' + w.can_minimize(),
-       'opacity=' + surface.opacity].join(' ')" | sed -n "s/^(true, '\"\(.*\)\"')\$/\1/p"
-    ;;
-  esac
+  kwin_scripting loadScript "$script" "$marker" && kwin_scripting start || return 1
+  for _ in $(seq 20); do
+    grep -q "$marker " "$ARTIFACTS/kwin.log" && break
+    sleep 0.1
+  done
+  kwin_scripting unloadScript "$marker"
+  sed -n "s/.*$marker //p" "$ARTIFACTS/kwin.log" | head -n1
 }
