@@ -55,16 +55,24 @@ start_pomuri() {
   launch_clock "${1:-}" env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 XDG_RUNTIME_DIR="$RUNTIME_DIR" "$POMURI"
 }
 
-# find_window TITLE [SECONDS]: prints the id of the visible window with exactly this title.
-find_window() {
-  local id
-  for _ in $(seq $((${2:-20} * 10))); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+# poll SECONDS COMMAND...: true once COMMAND succeeds, tried every tenth of a second; false after
+# SECONDS.
+poll() {
+  local tries=$(($1 * 10))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
     sleep 0.1
   done
-  return 1
 }
+not() { ! "$@"; }
+
+# visible_window TITLE: prints the id of a visible window with exactly this title, if there is one.
+visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+# find_window TITLE [SECONDS]: prints its id once there is one (20 s at most).
+find_window() { poll "${2:-20}" visible_window "$1"; }
+window_gone() { poll 5 not visible_window "$1" >/dev/null; } # window_gone TITLE: once none is visible (5 s at most)
 
 # clock_window: sets clock to the id of the clock's window once it shows (20 s at most); otherwise
 # fails, saying whether the program had ended, and ends the test.
@@ -124,14 +132,6 @@ end_through_settings() {
   check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
 }
 
-window_gone() { # window_gone TITLE: true once no visible window has this title (5 s at most)
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 window_origin() { # window_origin ID: prints "X Y", the window's top-left corner on the screen
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }
@@ -173,8 +173,7 @@ settings_click() {
 
 # await_end PID: sets ended to the status the process ended with, or to "running" after 10 s.
 await_end() {
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null && sleep 0.1; done
-  if kill -0 "$1" 2>/dev/null; then ended=running; else wait "$1"; ended=$?; fi
+  if poll 10 not kill -0 "$1" 2>/dev/null; then wait "$1"; ended=$?; else ended=running; fi
 }
 
 opacity_of() { # opacity_of ID: the _NET_WM_WINDOW_OPACITY value, or nothing
@@ -208,10 +207,7 @@ workspace.clientList().filter(w => w.caption == "$1").forEach(w => print("$marke
   + " opacity=" + Math.round(w.opacity * 255)));
 JS
   kwin_scripting loadScript "$script" "$marker" && kwin_scripting start || return 1
-  for _ in $(seq 20); do
-    grep -q "$marker " "$ARTIFACTS/kwin.log" && break
-    sleep 0.1
-  done
+  poll 2 grep -q "$marker " "$ARTIFACTS/kwin.log"
   kwin_scripting unloadScript "$marker"
   sed -n "s/.*$marker //p" "$ARTIFACTS/kwin.log" | head -n1
 }

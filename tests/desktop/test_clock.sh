@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 
 viewable_at() { [ "$(window_origin "$1")" = "$2 $3" ] && xwininfo -id "$1" | grep -q IsViewable; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-becomes_active() { for _ in $(seq 30); do active "$1" && return 0; sleep 0.1; done; return 1; }
+becomes_active() { poll 3 active "$1"; }
 is_in_front() { xprop -id "$clock" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 is_opaque() { [ "$(opacity_of "$clock")" = 4294967295 ]; }
 

@@ -12,7 +12,7 @@ for start in $(seq 20); do
   export DISPLAY=:$((60 + start))
   Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp >"$ARTIFACTS/xvfb-$start.log" 2>&1 &
   server=$!
-  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.05; done
+  poll 5 test -e "/tmp/.X11-unix/X${DISPLAY#:}"
   start_pomuri
   # Only once the clock has had time to connect does the test look at the display: a connection
   # of its own would hold the server and hide the fault.

@@ -33,14 +33,8 @@ heard_from=0 # the line of speech.txt after which the next expectation looks
 said() { sed -n "$((heard_from + 1)),\$p" "$speech" | cut -d'|' -f1,3; }
 mark() { heard_from=$(wc -l <"$speech"); }
 # hears REGEX [SECONDS]: true once an utterance since the mark matches (time|text); sets utterance.
-hears() {
-  utterance=
-  for _ in $(seq $((${2:-5} * 10))); do
-    utterance=$(said | grep -E -m1 "$1") && return 0
-    sleep 0.1
-  done
-  return 1
-}
+heard_now() { utterance=$(said | grep -E -m1 "$1"); }
+hears() { poll "${2:-5}" heard_now "$1"; }
 # on_time UTTERANCE FORMAT: the time in the text (date FORMAT, e.g. %H:%M:%S) is the wall clock's
 # when it was said, or the second before.
 on_time() {

@@ -36,7 +36,7 @@ start_clock() { launch_clock "${1:-}" wine "$(lnk_field 'Local path' "$shortcut"
 install_silently() { wine "$build/pomuri-1.0.0.0-setup.exe" /S "$@"; }
 uninstall_silently() { # the uninstaller runs on from a copy of itself: wait for the folder to go
   wine "$installed/uninstall.exe" /S
-  for _ in $(seq 100); do [ -e "$installed" ] && sleep 0.1; done
+  poll 10 not test -e "$installed"
 }
 check_nothing_left() { # check_nothing_left WHEN
   check "$1 the uninstaller removes every file and the folder" test ! -e "$installed"
