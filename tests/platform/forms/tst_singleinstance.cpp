@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// A copy of the clock, as far as the lock is concerned: it answers "running" or "refused".
+/// A copy of the clock, ended with the test: by default the probe, which answers "running" or "refused".
 struct Copy : QProcess
 {
     explicit Copy(const QProcessEnvironment &environment, const QString &program = QStringLiteral(PROBE_PATH))
@@ -102,9 +102,7 @@ private Q_SLOTS:
         for (const auto &[display, message] : {std::pair{u""_s, u"pomuri: no display: DISPLAY is not set\n"_s},
                                                {u":127"_s, u"pomuri: cannot open the display ':127'\n"_s}}) {
             environment.insert(u"DISPLAY"_s, display);
-            QProcess pomuri;
-            pomuri.setProcessEnvironment(environment);
-            pomuri.start(QStringLiteral(POMURI_PATH), {});
+            Copy pomuri(environment, QStringLiteral(POMURI_PATH));
             QVERIFY(pomuri.waitForFinished(10000));
             QCOMPARE(pomuri.exitStatus(), QProcess::NormalExit);
             QCOMPARE(pomuri.exitCode(), 1);
