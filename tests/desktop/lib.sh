@@ -77,13 +77,10 @@ window_gone() { poll 5 not visible_window "$1" >/dev/null; } # window_gone TITLE
 # clock_window: sets clock to the id of the clock's window once it shows (20 s at most); otherwise
 # fails, saying whether the program had ended, and ends the test.
 clock_window() {
+  local status=
   clock=$(find_window "ぽむりの時計") && return 0
-  if kill -0 "$POMURI_PID" 2>/dev/null; then
-    fail "the clock window did not appear; $(xdotool search --name "^ぽむりの時計\$" | wc -l) unmapped window(s) of that name"
-  else
-    wait "$POMURI_PID"
-    fail "the clock window did not appear: the program ended with status $?"
-  fi
+  kill -0 "$POMURI_PID" 2>/dev/null || { wait "$POMURI_PID"; status=$?; }
+  fail "the clock window did not appear${status:+: the program ended with status $status}"
   finish
 }
 
@@ -111,11 +108,9 @@ check_drawn_as() {
 # check_stacking_and_opacity: 手前に表示 and 通常, then the slider at 100 and 変更, in the settings
 # dialog at sx,sy; the test's is_in_front and is_opaque say what the desktop shows of the clock.
 check_stacking_and_opacity() {
-  settings_click Option7
-  settings_click locate_click
+  settings_click Option7 locate_click
   check "手前に表示 keeps the clock in front of other windows" is_in_front
-  settings_click Option6
-  settings_click locate_click
+  settings_click Option6 locate_click
   check "通常 lets other windows cover it again" eval '! is_in_front'
   settings_click HScroll1 # then End and 変更
   xdotool key End
@@ -126,8 +121,7 @@ check_stacking_and_opacity() {
 # end_through_settings: このソフトを終了する and its Ok end the program, with status 0.
 end_through_settings() {
   open_settings || finish
-  settings_click Option5
-  settings_click Command3
+  settings_click Option5 Command3
   await_end "$POMURI_PID"
   check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
 }
@@ -153,8 +147,8 @@ open_settings() {
   read -r sx sy <<<"$(window_origin "$settings")"
 }
 
-# settings_click CONTROL: a click on a control of the settings dialog opened at sx,sy, named as
-# the form names it.
+# settings_click CONTROL...: a click on each control of the settings dialog opened at sx,sy, named
+# as the form names it.
 settings_click() {
   local at
   case $1 in
@@ -169,6 +163,7 @@ settings_click() {
   *) echo "settings_click: no control $1" >&2; return 1 ;;
   esac
   click_at $((sx + ${at% *})) $((sy + ${at#* }))
+  [ $# -eq 1 ] || settings_click "${@:2}"
 }
 
 # await_end PID: sets ended to the status the process ended with, or to "running" after 10 s.

@@ -12,9 +12,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # This machine's programs, less the one each session cannot do without.
 mkdir "$scratch/bin"
-for folder in /usr/sbin /usr/bin /usr/local/bin; do
-  find "$folder" -mindepth 1 -maxdepth 1 -exec ln -sf -t "$scratch/bin" {} +
-done
+find /usr/sbin /usr/bin /usr/local/bin -mindepth 1 -maxdepth 1 -exec ln -sf -t "$scratch/bin" {} +
 for case in openbox:openbox kwin_x11:kwin_x11 kwin_wayland:kwin_wayland gnome:gnome-shell weston:Xwayland; do
   name=${case%%:*} missing=${case#*:} started=$SECONDS
   hidden=$(readlink "$scratch/bin/$missing")

@@ -51,6 +51,10 @@ void pinScreen1024x768();
 /// Every form unloaded and the program's end forgotten, so the next test starts from nothing.
 void resetForms();
 
+/// What is selected in the pop-up menu that open() pops up, once a keyboard selection has had
+/// time to be made ("nothing", or "no menu" when none opened); the menu is then closed.
+[[nodiscard]] QString selectedInMenuOpenedBy(const std::function<void()> &open);
+
 /// Runs action once the next modal dialog is up, passing it the dialog; gives up after five seconds.
 void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft = 500);
 

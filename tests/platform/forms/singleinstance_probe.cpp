@@ -13,9 +13,7 @@ int main(int argc, char *argv[])
     const bool refused = platform::SingleInstance::anotherCopyIsRunning();
     std::puts(refused ? "refused" : "running");
     std::fflush(stdout);
-    if (refused)
-        return 0;
-    while (std::getchar() != EOF) {
+    while (!refused && std::getchar() != EOF) {
     }
     return 0;
 }
