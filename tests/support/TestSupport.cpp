@@ -57,7 +57,7 @@ QString selectedInMenuOpenedBy(const std::function<void()> &open)
     QString selected = u"no menu"_s;
     QTimer look; // gone with this call when no menu held it open
     look.setSingleShot(true);
-    QObject::connect(&look, &QTimer::timeout, [&selected] {
+    QObject::connect(&look, &QTimer::timeout, &look, [&selected] {
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             selected = menu->activeAction() ? menu->activeAction()->text() : u"nothing"_s;
             menu->close();
