@@ -271,20 +271,17 @@ void Form1::drawScene(QPainter &painter, const QRegion &exposed)
 const QPixmap &Form1::dialImage()
 {
     const qreal ratio = devicePixelRatioF();
-    if (faceCache.isNull() || faceCache.devicePixelRatio() != ratio) {
-        faceCache = QPixmap(size() * ratio);
-        faceCache.setDevicePixelRatio(ratio);
-        faceCache.fill(Qt::white);
-        QPainter painter(&faceCache);
-        painter.setRenderHint(QPainter::Antialiasing);
-        drawFace(painter);
-        dialCache = QPixmap();
-    }
     const QPointF hourEnd(Line1.x1, Line1.y1);
-    if (dialCache.isNull() || dialHourEnd != hourEnd) {
-        dialCache = faceCache.copy();
+    if (dialCache.isNull() || dialCache.devicePixelRatio() != ratio || dialHourEnd != hourEnd) {
+        // Drawn afresh rather than copied from a picture of the bare face, which would hold
+        // memory all day to save under a millisecond once a minute.
+        if (dialCache.size() != size() * ratio)
+            dialCache = QPixmap(size() * ratio);
+        dialCache.setDevicePixelRatio(ratio);
+        dialCache.fill(Qt::white);
         QPainter painter(&dialCache);
         painter.setRenderHint(QPainter::Antialiasing);
+        drawFace(painter);
         drawHand(painter, Line1);
         dialHourEnd = hourEnd;
     }

@@ -91,8 +91,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    /// The white background, the face and the hour hand. Kept in caches: the face never changes
-    /// and the hour hand moves once a minute, so both are drawn then and not every second.
+    /// The white background, the face and the hour hand, kept in one picture: the hour hand
+    /// moves once a minute, so they are drawn then and not every second.
     [[nodiscard]] const QPixmap &dialImage();
     void drawScene(QPainter &painter, const QRegion &exposed);
     void drawFace(QPainter &painter) const;
@@ -110,7 +110,6 @@ private:
     QTime currentTime;
     platform::WindowDrag drag;
     clockwindow::FilledHand minuteHand;
-    QPixmap faceCache;
     QPixmap dialCache;
     QPointF dialHourEnd;
     /// Set where the window system has no whole-window opacity: the window then paints its
