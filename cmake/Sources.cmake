@@ -59,8 +59,10 @@ if(NOT WIN32)
   target_link_libraries(pomuri_forms PRIVATE PkgConfig::XCB)
   target_compile_definitions(pomuri_forms PRIVATE POMURI_HAS_XCB=1)
 endif()
+# Stored as they are: unpacking a 4 kB icon would load and keep a decompression library.
 qt_add_resources(pomuri_forms "pomuri_resources"
   PREFIX "/pomuri"
+  OPTIONS --no-compress
   BASE resources
-  FILES resources/pomuri.png
+  FILES resources/pomuri.bmp
 )

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws pomuri's icon: a small blue clock face at ten past ten, 32 x 32, 256 colours.
 
-Usage: draw-icon.py OUTPUT.png OUTPUT.ico   (standard library only, so it runs anywhere)
-The PNG is for the desktop and the program's window icon, the ICO for the Windows resource script.
+Usage: draw-icon.py OUTPUT.png OUTPUT.ico OUTPUT.bmp   (standard library only, so it runs anywhere)
+The PNG is for the desktop, the ICO for the Windows resource script, the BMP for the program's
+window icon: Qt reads a BMP by itself, where a PNG would have it load and keep the PNG library.
 """
 import math
 import struct
@@ -84,11 +85,23 @@ def ico(pixels):
     return directory + image
 
 
+def bmp(pixels):
+    """32 bits a pixel with an alpha channel: a version 4 header, its bit masks and the sRGB space."""
+    colours = b"".join(bytes((*reversed(PALETTE[index]), 0 if index == TRANSPARENT else 255))
+                       for row in reversed(pixels) for index in row)
+    info = struct.pack("<IiiHHIIiiII", 108, SIZE, SIZE, 1, 32, 3, len(colours), 2835, 2835, 0, 0)
+    info += struct.pack("<IIIII", 0xFF0000, 0xFF00, 0xFF, 0xFF000000, 0x73524742) + bytes(48)
+    offset = 14 + len(info)
+    return struct.pack("<2sIHHI", b"BM", offset + len(colours), 0, 0, offset) + info + colours
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     pixels = draw()
     with open(sys.argv[1], "wb") as output:
         output.write(png(pixels))
     with open(sys.argv[2], "wb") as output:
         output.write(ico(pixels))
+    with open(sys.argv[3], "wb") as output:
+        output.write(bmp(pixels))

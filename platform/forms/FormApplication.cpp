@@ -23,8 +23,8 @@ FormApplication::FormApplication(int &argc, char **argv)
     setApplicationName(u"pomuri"_s);
     setApplicationVersion(u"1.0.0.0"_s);
     setDesktopFileName(u"com.example.pomuri"_s);
-    // Read as the PNG it is: left to guess, Qt would load every image plugin to ask each one.
-    QImageReader icon(u":/pomuri/pomuri.png"_s, "png");
+    // Read as the BMP it is: left to guess, Qt would load every image plugin to ask each one.
+    QImageReader icon(u":/pomuri/pomuri.bmp"_s, "bmp");
     icon.setAutoDetectImageFormat(false);
     setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
     // The clock has no taskbar entry; closing a dialog must not end the program.

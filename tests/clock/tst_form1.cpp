@@ -75,6 +75,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.frameGeometry(), QRect(834, 545, 178, 167));
         QCOMPARE(int(platform::windowAlpha(form)), 89);
+        QCOMPARE(form.windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), // the desktop's icon
+                 QImage(QStringLiteral(TESTS_DIR "/../resources/pomuri.png")).convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(form.Label1->text(), u"10:10:30"_s); // before the first second ticks
         tick(form);
         QVERIFY(matchesReference(freshPixels(form), u"clock/reference-10-10-30"_s));
