@@ -64,7 +64,7 @@ screenshot: build
 	scripts/screenshot $(BUILD)
 
 # The Windows program file, its installer and a portable zip, cross-built with a static Qt that
-# scripts/install-deps windows builds once (12 to 40 minutes) and keeps.
+# scripts/install-deps windows builds once and keeps.
 windows:
 	scripts/install-deps windows
 	cmake -G Ninja -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
