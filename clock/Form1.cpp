@@ -240,7 +240,7 @@ void Form1::paintEvent(QPaintEvent *event)
     for (clockwindow::ReadoutLabel *readout : {Label1, Label2}) {
         if (readout->isVisible()) {
             scenePainter.translate(readout->pos());
-            readout->drawText(scenePainter, readout->rect());
+            readout->drawText(scenePainter);
             scenePainter.resetTransform();
         }
     }
@@ -305,16 +305,6 @@ void Form1::drawFace(QPainter &painter) const
 
 void Form1::drawHand(QPainter &painter, const HandLine &line)
 {
-    if (&line == &Line2) {
-        // The minute hand moves a little every second, and stroking it was most of what a second
-        // cost: it is filled from its outline instead, once for each place it takes.
-        const QLineF place(line.x1, line.y1, line.x2, line.y2);
-        const qreal ratio = painter.device()->devicePixelRatioF();
-        if (!minuteHand.isFor(place, ratio))
-            minuteHand = clockwindow::FilledHand(place, line.width, line.color, ratio);
-        minuteHand.draw(painter);
-        return;
-    }
     painter.save();
     // Odd widths sit on pixel centres so that an upright hand stays crisp.
     if (line.width % 2 == 1)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "clock/FilledHand.h"
 #include "platform/forms/FormRuntime.h"
 #include "platform/window/WindowDrag.h"
 #include "platform/forms/Twips.h"
@@ -96,7 +95,7 @@ private:
     [[nodiscard]] const QPixmap &dialImage();
     void drawScene(QPainter &painter, const QRegion &exposed);
     void drawFace(QPainter &painter) const;
-    void drawHand(QPainter &painter, const HandLine &line);
+    static void drawHand(QPainter &painter, const HandLine &line);
     void moveHand(HandLine &line, float x1, float y1);
     /// Reads the clock once and makes currentTimeText from it, keeping the time it shows.
     void refreshCurrentTimeText();
@@ -109,7 +108,6 @@ private:
     /// The moment currentTimeText was made from; the hands read their time from it.
     QTime currentTime;
     platform::WindowDrag drag;
-    clockwindow::FilledHand minuteHand;
     QPixmap dialCache;
     QPointF dialHourEnd;
     /// Set where the window system has no whole-window opacity: the window then paints its

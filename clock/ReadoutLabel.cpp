@@ -4,29 +4,32 @@
 
 #include <QAccessible>
 #include <QGlyphRun>
-#include <QRawFont>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace clockwindow {
 
+namespace {
+/// No wrapping: a label's one line is as long as its text.
+constexpr qreal unlimitedLineWidth = 0x01000000;
+} // namespace
 
 ReadoutLabel::ReadoutLabel(const QString &caption, QWidget *parent)
     : QWidget(parent)
-    , m_text(caption)
 {
     setContextMenuPolicy(Qt::PreventContextMenu);
+    m_layout.setCacheEnabled(true);
+    layOut(caption);
 }
 
 void ReadoutLabel::setText(const QString &caption)
 {
-    if (caption == m_text)
+    if (caption == text())
         return;
-    if (isVisible()) {
-        dropGlyphsOfAnotherRatio();
-        update(changedArea(m_text, caption));
-    }
-    m_text = caption;
+    const QList<PlacedGlyph> before = std::exchange(m_glyphs, {});
+    layOut(caption);
+    if (isVisible())
+        update(changedArea(before, m_glyphs));
     if (m_announcement && m_announcement->isVisible())
         m_announcement->hide(); // what it said is no longer shown
     // Only while an assistive technology listens: the clock's second must stay cheap.
@@ -35,6 +38,46 @@ void ReadoutLabel::setText(const QString &caption)
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void ReadoutLabel::layOut(const QString &caption)
+{
+    // As QPainter::drawText lays out a label's text: one unwrapped line at the top, in the font
+    // as it is for this widget's screen.
+    m_layout.setText(caption);
+    m_layout.setFont(QFont(font(), this));
+    QTextOption option(Qt::AlignLeft);
+    option.setTextDirection(layoutDirection());
+    m_layout.setTextOption(option);
+    m_layout.beginLayout();
+    QTextLine line = m_layout.createLine();
+    m_layout.endLayout();
+    if (!line.isValid())
+        return;
+    line.setLineWidth(unlimitedLineWidth);
+    // Left-aligned text starts at the right edge where the program runs right to left.
+    line.setPosition(QPointF(layoutDirection() == Qt::RightToLeft ? width() - line.horizontalAdvance() : 0, 0));
+    m_glyphs.clear();
+    for (const QGlyphRun &run : m_layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            m_glyphs.append({run.rawFont(), indexes.at(i), positions.at(i)});
+    }
+}
+
+QRect ReadoutLabel::changedArea(const QList<PlacedGlyph> &before, const QList<PlacedGlyph> &after) const
+{
+    // A second usually changes one digit: only glyphs that changed or moved are repainted, with a
+    // pixel of room for antialiasing.
+    QRect changed;
+    for (const auto &[from, to] : {std::pair{&before, &after}, {&after, &before}}) {
+        for (const PlacedGlyph &glyph : *from) {
+            if (!to->contains(glyph))
+                changed |= glyph.font.boundingRect(glyph.index).translated(glyph.position).toAlignedRect().adjusted(-1, -1, 1, 1);
+        }
+    }
+    return changed;
 }
 
 void ReadoutLabel::announce(const QString &caption)
@@ -47,34 +90,6 @@ void ReadoutLabel::announce(const QString &caption)
     m_announcement->hide();
     m_announcement->setText(caption);
     m_announcement->show();
-}
-
-QRect ReadoutLabel::changedArea(const QString &before, const QString &after)
-{
-    // A second usually changes one digit: only glyphs that changed or moved are repainted.
-    QRect changed;
-    qreal beforeX = 0;
-    qreal afterX = 0;
-    for (qsizetype i = 0; i < qMax(before.size(), after.size()); ++i) {
-        const bool same = i < before.size() && i < after.size() && before.at(i) == after.at(i) && beforeX == afterX;
-        if (i < before.size()) {
-            if (!same)
-                changed |= glyphArea(beforeX, before.at(i));
-            beforeX += glyph(before.at(i)).advance;
-        }
-        if (i < after.size()) {
-            if (!same)
-                changed |= glyphArea(afterX, after.at(i));
-            afterX += glyph(after.at(i)).advance;
-        }
-    }
-    return changed;
-}
-
-QRect ReadoutLabel::glyphArea(qreal x, QChar character)
-{
-    const Glyph &image = glyph(character);
-    return QRectF(QPointF(x, 0) + image.area.topLeft(), image.area.size()).toAlignedRect();
 }
 
 void ReadoutLabel::setTransparentBackground(bool transparent)
@@ -112,83 +127,36 @@ void ReadoutLabel::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void ReadoutLabel::paintEvent(QPaintEvent *event)
+void ReadoutLabel::paintEvent(QPaintEvent *)
 {
     if (m_drawnByWindow)
         return;
     QPainter painter(this);
-    drawText(painter, event->rect());
+    drawText(painter);
 }
 
-void ReadoutLabel::drawText(QPainter &painter, const QRect &area)
+void ReadoutLabel::drawText(QPainter &painter) const
 {
-    dropGlyphsOfAnotherRatio();
-    qreal x = 0;
-    for (const QChar character : std::as_const(m_text)) {
-        const Glyph &image = glyph(character);
-        const QPointF at = QPointF(x, 0) + image.area.topLeft();
-        if (QRectF(at, image.area.size()).toAlignedRect().intersects(area))
-            painter.drawPixmap(at, image.image);
-        x += image.advance;
-    }
+    painter.save();
+    painter.setPen(palette().color(QPalette::WindowText));
+    m_layout.draw(&painter, QPointF());
+    painter.restore();
 }
 
-void ReadoutLabel::dropGlyphsOfAnotherRatio()
+void ReadoutLabel::resizeEvent(QResizeEvent *event)
 {
-    // Asked once per change or paint, not per glyph: the question goes all the way to the screen.
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != m_glyphRatio) {
-        m_glyphs.clear();
-        m_glyphRatio = ratio;
-    }
+    layOut(text()); // where the text starts may depend on the width
+    QWidget::resizeEvent(event);
 }
 
 void ReadoutLabel::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        m_glyphs.clear();
+    // A font change comes also with a move to a screen of another resolution.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
+        layOut(text());
+        update();
+    }
     QWidget::changeEvent(event);
-}
-
-const ReadoutLabel::Glyph &ReadoutLabel::glyph(QChar character)
-{
-    auto found = m_glyphs.find(character);
-    if (found != m_glyphs.end())
-        return *found;
-    const qreal ratio = devicePixelRatioF();
-
-    // By glyph index where the font has the character: a lone character needs no shaping, which
-    // would read the font's large substitution and positioning tables for nothing. Other scripts
-    // take the text path, with Qt's fallback to fonts that have them.
-    const QRawFont raw = QRawFont::fromFont(font());
-    QGlyphRun run;
-    run.setRawFont(raw);
-    run.setGlyphIndexes(raw.glyphIndexesForString(QString(character)));
-    run.setPositions({QPointF()});
-    const bool byIndex = raw.supportsCharacter(character);
-    const QFontMetricsF metrics(font());
-    const QRectF ink = (byIndex ? raw.boundingRect(run.glyphIndexes().value(0)) : metrics.boundingRect(character))
-                           .translated(0, metrics.ascent());
-    Glyph made;
-    made.advance = byIndex ? raw.advancesForGlyphIndexes(run.glyphIndexes()).value(0).x() : metrics.horizontalAdvance(character);
-    // The whole pixels the ink touches, so that the pen stays at a whole-pixel offset in the
-    // image and the glyph comes out exactly as if drawn straight onto the readout.
-    made.area = ink.toAlignedRect();
-    made.area.setTop(qMax(made.area.top(), 0)); // the readout cuts off what reaches past it
-    made.area.setBottom(qMin(made.area.bottom(), height() - 1));
-    made.image = QPixmap((QSizeF(made.area.size()) * ratio).toSize());
-    made.image.setDevicePixelRatio(ratio);
-    made.image.fill(Qt::transparent);
-    QPainter painter(&made.image);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QPointF pen(-made.area.left(), metrics.ascent() - made.area.top());
-    if (byIndex)
-        painter.drawGlyphRun(pen, run);
-    else
-        painter.drawText(pen, QString(character));
-    painter.end();
-    return *m_glyphs.insert(character, made);
 }
 
 } // namespace clockwindow

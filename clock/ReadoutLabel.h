@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QHash>
-#include <QPixmap>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QWidget>
 
 class QPainter;
@@ -15,9 +15,9 @@ class Announcement;
 ///
 /// Unlike a plain label it keeps the mouse to itself, so a press on it never drags the clock or
 /// opens its menu; it reports the release instead. Shown on the active clock, it is where a screen
-/// reader's focus is, though the keyboard's stays with the clock. Its caption changes every second,
-/// so setting it only marks the readout for repainting (nothing is laid out), and it draws the text
-/// from images of the characters it has already shown.
+/// reader's focus is, though the keyboard's stays with the clock. Its text is laid out as Qt lays
+/// out a label's (bidirectional order, joining, marks, font fallback), and since it changes every
+/// second, a new text repaints only the glyphs that changed or moved.
 class ReadoutLabel : public QWidget
 {
     Q_OBJECT
@@ -25,14 +25,14 @@ public:
     explicit ReadoutLabel(const QString &caption, QWidget *parent);
 
     void setText(const QString &caption);
-    [[nodiscard]] QString text() const { return m_text; }
+    [[nodiscard]] QString text() const { return m_layout.text(); }
     /// Has a screen reader say caption now, as it is shown until the next setText: a notification
     /// appears with it. The readout's name changes every second, which screen readers rightly
     /// leave unsaid.
     void announce(const QString &caption);
 
-    /// Draws the glyphs that reach into area, the text's top-left corner at the painter's origin.
-    void drawText(QPainter &painter, const QRect &area);
+    /// Draws the text, its top-left corner at the painter's origin.
+    void drawText(QPainter &painter) const;
     /// Leaves the drawing to the window, which then calls drawText itself.
     void setDrawnByWindow(bool drawnByWindow) { m_drawnByWindow = drawnByWindow; }
 
@@ -50,26 +50,25 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    /// A character's image, cropped to its ink, and where it goes relative to the pen position.
-    struct Glyph
+    /// One glyph of the laid-out text, where it is drawn.
+    struct PlacedGlyph
     {
-        QPixmap image;
-        QRect area; ///< relative to the pen at the readout's top-left corner
-        qreal advance = 0;
+        QRawFont font;
+        quint32 index = 0;
+        QPointF position;
+        friend bool operator==(const PlacedGlyph &, const PlacedGlyph &) = default;
     };
-    const Glyph &glyph(QChar character);
-    void dropGlyphsOfAnotherRatio();
-    /// The pixels the glyph of character covers when the pen is at x.
-    [[nodiscard]] QRect glyphArea(qreal x, QChar character);
-    [[nodiscard]] QRect changedArea(const QString &before, const QString &after);
+    void layOut(const QString &caption);
+    /// The pixels covered by the glyphs of one layout that the other lacks.
+    [[nodiscard]] QRect changedArea(const QList<PlacedGlyph> &before, const QList<PlacedGlyph> &after) const;
 
-    QString m_text;
+    QTextLayout m_layout;
+    QList<PlacedGlyph> m_glyphs;
     Announcement *m_announcement = nullptr;
-    QHash<QChar, Glyph> m_glyphs;
-    qreal m_glyphRatio = 0;
     bool m_drawnByWindow = false;
 };
 

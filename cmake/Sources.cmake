@@ -26,7 +26,6 @@ endif()
 
 # pomuri_forms: the form runtime on Qt Widgets and the four forms.
 add_library(pomuri_forms STATIC
-  clock/FilledHand.cpp
   platform/forms/FormAccessibility.cpp
   platform/forms/FormApplication.cpp
   platform/forms/FormRuntime.cpp

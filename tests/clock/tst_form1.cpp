@@ -45,6 +45,7 @@ private Q_SLOTS:
     {
         resetForms();
         clock.reset();
+        QLocale::setDefault(QLocale::system());
     }
 
     // Runs first, while this process does not hold the lock yet.
@@ -100,6 +101,38 @@ private Q_SLOTS:
             }
             QVERIFY2(shownPixels(form) == freshPixels(form), qPrintable(clock->now().toString()));
         }
+    }
+
+    void theReadoutShouldBeDrawnAsQtDrawsTextInEveryScript_data()
+    {
+        QTest::addColumn<QLocale>("timeLocale");
+        // Read right to left; joined; marks above and below their letters; the layout's own.
+        for (const char *name : {"he_IL", "ar_EG", "th_TH", "ja_JP"})
+            QTest::newRow(name) << QLocale(QString::fromLatin1(name));
+    }
+    void theReadoutShouldBeDrawnAsQtDrawsTextInEveryScript()
+    {
+        QFETCH(QLocale, timeLocale);
+        QLocale::setDefault(timeLocale); // as LC_TIME names it
+        clock->set(today(11, 54, 13));
+        Form1 &form = shownClock();
+        chooseTwelveHourNotation();
+        tick(form);
+        // Qt's own text drawing into the same box, in the window's left-to-right reading order.
+        const auto picture = [&form](const std::function<void(QPainter &)> &draw) {
+            QImage image(form.Label2->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            draw(painter);
+            return image;
+        };
+        const QImage drawnByQt = picture([&form](QPainter &painter) {
+            painter.setFont(form.Label2->font());
+            painter.setPen(Form1::readoutColor);
+            painter.setLayoutDirection(form.layoutDirection());
+            painter.drawText(form.Label2->rect(), Qt::AlignLeft | Qt::AlignTop, form.Label2->text());
+        });
+        QCOMPARE(picture([&form](QPainter &painter) { form.Label2->render(&painter, {}, {}, QWidget::DrawChildren); }), drawnByQt);
     }
 
     void theReadoutShouldChangeJustAfterEachSecondOfTheWallClock()
