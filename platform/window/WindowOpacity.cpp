@@ -3,6 +3,7 @@
 #include "platform/window/X11Window.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -55,16 +56,18 @@ private:
 
     void restate()
     {
-        if (--m_restatementsLeft <= 0 || !m_window.isVisible())
+        // Qt may have made the window's native window anew since it was shown.
+        const bool shown = m_watchedHandle && m_window.isVisible();
+        if (--m_restatementsLeft <= 0 || !shown)
             m_restatement.stop();
-        if (m_window.isVisible())
+        if (shown)
             x11Window::restateProperty(*m_watchedHandle, "_NET_WM_WINDOW_OPACITY");
     }
 
     QWidget &m_window;
     QTimer m_restatement;
     int m_restatementsLeft = 0;
-    QWindow *m_watchedHandle = nullptr;
+    QPointer<QWindow> m_watchedHandle;
     bool m_mappedSinceShown = false;
 };
 
