@@ -42,6 +42,20 @@ ReplyPointer<xcb_get_property_reply_t> property(xcb_connection_t *connection, xc
             &std::free};
 }
 
+/// The root window of the screen DISPLAY names (":0.1" is the second), where Qt's windows are.
+xcb_window_t defaultRoot(xcb_connection_t *connection)
+{
+    char *host = nullptr;
+    int display = 0;
+    int screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen))
+        std::free(host);
+    xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (; screen > 0 && roots.rem > 1; --screen)
+        xcb_screen_next(&roots);
+    return roots.data->root;
+}
+
 } // namespace
 #endif
 
@@ -104,8 +118,7 @@ QByteArray windowManagerName()
     if (!x)
         return {};
     // The window manager names itself on a window of its own, which the root window points at.
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-    const auto check = property(x, root, atom(x, "_NET_SUPPORTING_WM_CHECK"));
+    const auto check = property(x, defaultRoot(x), atom(x, "_NET_SUPPORTING_WM_CHECK"));
     if (!check || check->type != XCB_ATOM_WINDOW || xcb_get_property_value_length(check.get()) != sizeof(xcb_window_t))
         return {};
     const auto name = property(x, *static_cast<const xcb_window_t *>(xcb_get_property_value(check.get())),
