@@ -6,7 +6,8 @@ else()
   set(POMURI_SYSTEM unix)
 endif()
 
-# pomuri_core needs only Qt Core: arithmetic, time texts, placement, hand geometry, single instance.
+# pomuri_core needs only Qt Core: arithmetic, time texts, placement, hand geometry, single instance,
+# fitting a window onto the screens.
 add_library(pomuri_core STATIC
   platform/forms/CheckedArithmetic.cpp
   platform/forms/RuntimeError.cpp
@@ -17,6 +18,7 @@ add_library(pomuri_core STATIC
   clock/Placement.cpp
   clock/HandGeometry.cpp
   clock/Translucency.cpp
+  platform/window/ScreenFit.cpp
 )
 target_include_directories(pomuri_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(pomuri_core PUBLIC Qt6::Core)
@@ -32,6 +34,7 @@ add_library(pomuri_forms STATIC
   platform/forms/FormStyle.cpp
   platform/forms/FormTimer.cpp
   platform/window/KeepOnDesktop.cpp
+  platform/window/ScreenChanges.cpp
   platform/forms/LayoutFonts.cpp
   platform/forms/LayoutFonts_${POMURI_SYSTEM}.cpp
   platform/forms/MessageBox.cpp

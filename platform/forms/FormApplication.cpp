@@ -3,6 +3,7 @@
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/FormRuntime.h"
 #include "platform/forms/FormStyle.h"
+#include "platform/window/ScreenChanges.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/X11Window.h"
 
@@ -30,6 +31,9 @@ FormApplication::FormApplication(int &argc, char **argv)
     // The clock has no taskbar entry; closing a dialog must not end the program.
     setQuitOnLastWindowClosed(false);
     setStyle(new FormStyle);
+    // A screen unplugged, shrunk or rescaled must not leave a form where nobody can see it.
+    connect(&windowSystem::ScreenChanges::instance(), &windowSystem::ScreenChanges::changed, this,
+            &FormRuntime::keepFormsOnScreen);
     installFormAccessibility();
     // Qt's own texts (context menus, message-box buttons) in the user's language: built into the
     // program where Qt is (Windows), else from the system's Qt.

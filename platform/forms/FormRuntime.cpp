@@ -160,6 +160,15 @@ void FormRuntime::unloadAll()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void FormRuntime::keepFormsOnScreen()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        // A form never shown has no place yet: it opens where show() puts it.
+        if (qobject_cast<Form *>(window) && window->testAttribute(Qt::WA_Moved))
+            windowSystem::keepOnScreen(*window);
+    }
+}
+
 void FormRuntime::resetForTests()
 {
     if (ended) {

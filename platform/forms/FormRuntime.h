@@ -57,6 +57,9 @@ public:
     [[nodiscard]] static int exitStatus();
     /// Destroys every form that is still loaded (at the end of the run, and between tests).
     static void unloadAll();
+    /// Brings every form that has been placed, shown or hidden, wholly onto a screen again: called
+    /// whenever the screens change.
+    static void keepFormsOnScreen();
     /// Forgets an earlier end(), so that a test can start the program again in one process.
     static void resetForTests();
 

@@ -1,5 +1,6 @@
 #include "platform/window/WindowDrag.h"
 
+#include "platform/window/ScreenChanges.h"
 #include "platform/window/WindowSystem.h"
 
 #include <QWidget>
@@ -10,6 +11,9 @@ namespace platform {
 WindowDrag::WindowDrag(QWidget &window)
     : m_window(window)
 {
+    // The window has just been put back on a screen: following the pointer on would undo that.
+    QObject::connect(&windowSystem::ScreenChanges::instance(), &windowSystem::ScreenChanges::changed, &window,
+                     [this] { release(); });
 }
 
 void WindowDrag::press(QPoint globalPress)

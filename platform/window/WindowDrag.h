@@ -9,7 +9,8 @@ namespace platform {
 /// Moves a top-level window with the mouse while the left button is held. Nothing moves until the
 /// mouse does, so a click never starts a move; the window then follows the mouse events it is
 /// fed, and stays where the button is released. Where only the compositor can place windows, the
-/// compositor's own move takes over at the first movement instead.
+/// compositor's own move takes over at the first movement instead. A change of the screens ends a
+/// drag under way.
 class WindowDrag
 {
 public:

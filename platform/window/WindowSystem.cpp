@@ -1,6 +1,9 @@
 #include "platform/window/WindowSystem.h"
 
+#include "platform/window/ScreenFit.h"
+
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +26,16 @@ void placeWindow(QWidget &window, QPoint desktopPixels)
     // mislead it: pop-ups would open that far from the pointer.
     if (clientPlacesWindows())
         window.move(desktopPixels);
+}
+
+void keepOnScreen(QWidget &window)
+{
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->geometry()); // the whole screen, as the start-up placement takes it
+    const QRect frame = window.frameGeometry();
+    if (const QPoint place = placeOnScreens(frame, screens); place != frame.topLeft())
+        placeWindow(window, place);
 }
 
 } // namespace platform::windowSystem

@@ -24,5 +24,8 @@ void releaseDisplayProbe();
 
 /// Moves a top-level window to a desktop position, where the window system allows it.
 void placeWindow(QWidget &window, QPoint desktopPixels);
+/// Moves a top-level window, frame and all, by the least distance that puts it wholly on a screen
+/// (placeOnScreens), where the window system allows it; one wholly on a screen stays where it is.
+void keepOnScreen(QWidget &window);
 
 } // namespace platform::windowSystem

@@ -8,6 +8,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/qpa/qplatformnativeinterface.h>
 
 using namespace Qt::StringLiterals;
 using platform::DefaultInstance;
@@ -24,6 +25,35 @@ Form1 &shownClock()
 }
 
 
+struct TestScreen
+{
+    QString name;
+    QRect geometry;
+    qreal ratio = 1;
+};
+/// Side by side: a screen of the layout's resolution and one of twice that.
+const QList<TestScreen> standardScreens{{u"left"_s, {0, 0, 1024, 768}}, {u"right"_s, {1024, 0, 1024, 768}, 2}};
+
+/// Sets the screens of Qt's offscreen platform, as displays are plugged, unplugged and resized;
+/// false elsewhere (on Windows), where the system's own screens stay.
+bool setScreens(const QList<TestScreen> &screens)
+{
+    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
+    if (QGuiApplication::platformName() != u"offscreen"_s || !native)
+        return false;
+    QJsonArray configured;
+    for (const TestScreen &screen : screens) {
+        const QRect &area = screen.geometry;
+        configured.append(QJsonObject{{u"name"_s, screen.name}, {u"x"_s, area.x()}, {u"y"_s, area.y()}, {u"width"_s, area.width()},
+                                      {u"height"_s, area.height()}, {u"dpr"_s, screen.ratio}});
+    }
+    using SetConfiguration = void (*)(const QJsonObject &, QPlatformNativeInterface *);
+    reinterpret_cast<SetConfiguration>(native->nativeResourceForIntegration("setConfiguration"))(
+        QJsonObject{{u"screens"_s, configured}}, native);
+    QCoreApplication::processEvents();
+    return true;
+}
+
 void chooseTwelveHourNotation()
 {
     Form4 &settings = defaultInstance<Form4>();
@@ -39,13 +69,19 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { pinScreen1024x768(); }
+    void initTestCase()
+    {
+        pinScreen1024x768();
+        screensConfigurable = setScreens(standardScreens);
+    }
     void init() { clock = std::make_unique<FixedClock>(today(10, 10, 30)); }
     void cleanup()
     {
         resetForms();
         clock.reset();
         QLocale::setDefault(QLocale::system());
+        if (screensConfigurable)
+            setScreens(standardScreens);
     }
 
     // Runs first, while this process does not hold the lock yet.
@@ -152,6 +188,47 @@ private Q_SLOTS:
         // One late wake-up on a busy machine is forgiven, not a habit.
         std::sort(pastTheSecond.begin(), pastTheSecond.end());
         QVERIFY2(pastTheSecond[pastTheSecond.size() - 2] <= 50, qPrintable(QDebug::toString(pastTheSecond)));
+    }
+
+    void theClockShouldBeDrawnAfreshAtTheScaleOfTheScreenItIsMovedTo()
+    {
+        if (!screensConfigurable)
+            QSKIP("the screens are set through Qt's offscreen platform");
+        Form1 &form = shownClock();
+        tick(form);
+        // Onto the screen of twice the resolution, and back: as a start on that screen draws it.
+        for (const auto &[place, reference] : {std::pair{QPoint(1124, 300), u"clock/reference-10-10-30-scale2"_s},
+                                               {QPoint(834, 545), u"clock/reference-10-10-30"_s}}) {
+            form.move(place);
+            QVERIFY(matchesReference(freshPixels(form), reference));
+        }
+    }
+
+    void formsShouldComeBackOntoAScreenWhenTheScreensChange()
+    {
+        if (!screensConfigurable)
+            QSKIP("the screens are set through Qt's offscreen platform");
+        Form1 &form = shownClock();
+        Form4 &settings = defaultInstance<Form4>();
+        platform::FormRuntime::show(settings);
+        settings.locate_click->click(); // the clock's place re-applied once before the change
+        settings.Command4->click(); // the About dialog shown, the settings hidden
+        Form3 &about = defaultInstance<Form3>();
+        about.move(10, 10);
+        settings.move(600, 400);
+        QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(30, 30)); // a drag under way
+
+        setScreens({{u"left"_s, {0, 0, 700, 500}}}); // the right screen unplugged, the left one shrunk
+        QTRY_COMPARE(form.pos(), QPoint(522, 333));
+        moveMouse(form, QPoint(60, 60), Qt::LeftButton); // the drag ended with the change
+        QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(60, 60));
+        QCOMPARE(form.pos(), QPoint(522, 333));
+        QVERIFY(!settings.isVisible() && QRect(0, 0, 700, 500).contains(settings.frameGeometry()));
+        QCOMPARE(about.pos(), QPoint(10, 10)); // wholly on the screen: where it was
+        QVERIFY(form.size() == QSize(178, 167) && platform::windowAlpha(form) == 89);
+        platform::FormRuntime::show(settings);
+        settings.locate_click->click();
+        QCOMPARE(form.pos(), QPoint(522, 333)); // the place it has now
     }
 
     void onlyALeftDragShouldMoveTheClockByItsTravel()
@@ -263,6 +340,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<FixedClock> clock;
+    bool screensConfigurable = false;
 };
 
 POMURI_TEST_MAIN(TestForm1)

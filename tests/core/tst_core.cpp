@@ -1,4 +1,4 @@
-// What needs no window: checked arithmetic, placement, alpha, hand geometry, time texts, timers.
+// What needs no window: checked arithmetic, placement, alpha, screens, hand geometry, time texts, timers.
 #include "TestSupport.h"
 
 #include "clock/Placement.h"
@@ -7,6 +7,7 @@
 #include "platform/forms/FormTimer.h"
 #include "platform/forms/RuntimeError.h"
 #include "platform/time/TimeTexts.h"
+#include "platform/window/ScreenFit.h"
 
 #include <cmath>
 
@@ -45,6 +46,17 @@ private Q_SLOTS:
         for (const auto &[percent, alpha] : {std::pair{35, 89}, {50, 128}, {30, 76}, {70, 178}, {90, 230}, {10, 26}, {100, 255}, {0, 0}})
             QCOMPARE(int(alphaForPercent(percent)), alpha);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)alphaForPercent(12900)); // past 16 bits
+    }
+
+    void aWindowOffTheScreensShouldComeBackByTheLeastMoveOntoTheNearest()
+    {
+        const QList<QRect> shrunk{QRect(0, 0, 700, 500)}, two{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+        for (const auto &[frame, screens, expected] :
+             {std::tuple{QRect(834, 545, 178, 167), shrunk, QPoint(522, 333)}, {QRect(10, 10, 100, 100), shrunk, QPoint(10, 10)},
+              {QRect(-50, -50, 800, 600), shrunk, QPoint(0, 0)}, // larger than the screen: its top-left corner on it
+              {QRect(1000, 100, 178, 167), two, QPoint(1024, 100)}, // mostly on the second screen
+              {QRect(3000, 900, 178, 167), two, QPoint(2126, 857)}}) // on none: onto the nearest
+            QCOMPARE(windowSystem::placeOnScreens(frame, screens), expected);
     }
 
     void handsShouldPointAtTheTime()

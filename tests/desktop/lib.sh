@@ -118,20 +118,49 @@ check_stacking_and_opacity() {
   check "the slider at 100 and 変更 make the clock opaque" is_opaque
 }
 
-# end_through_settings: このソフトを終了する and its Ok end the program, with status 0.
+# end_through_settings: このソフトを終了する and its Ok, in the settings dialog that is open or else
+# opened, end the program with status 0.
 end_through_settings() {
-  open_settings || finish
+  if settings=$(visible_window "ぽむりの時計の設定"); then
+    read -r sx sy <<<"$(window_origin "$settings")"
+  else
+    open_settings || finish
+  fi
   settings_click Option5 Command3
   await_end "$POMURI_PID"
   check "このソフトを終了する ends the program with status 0 (got $ended)" [ "$ended" = 0 ]
 }
 
-window_origin() { # window_origin ID: prints "X Y", the window's top-left corner on the screen
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+window_origin() { # window_origin ID [-frame]: prints "X Y", the window's top-left corner on the screen
+  xwininfo -id "$1" ${2:+"$2"} | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }
 
 size_of() { # size_of ID [-frame]: prints "WxH", the window's size (with -frame, with its frame's)
   xwininfo -id "$1" ${2:+"$2"} | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'
+}
+
+# on_screen ID WxH: the window, with its frame, lies wholly on a screen of that size.
+on_screen() {
+  local wx wy ww wh
+  read -r wx wy <<<"$(window_origin "$1" -frame)"
+  IFS=x read -r ww wh <<<"$(size_of "$1" -frame)"
+  ((wx >= 0 && wy >= 0 && wx + ww <= ${2%x*} && wy + wh <= ${2#*x}))
+}
+
+# check_back_on_screen WINDOW...: the X screen shrunk to 700x500 under the clock at x,y and the
+# given windows, as when a monitor is unplugged or the resolution lowered (Xvfb's one output takes
+# a smaller mode first). Within a second each is wholly on the screen again, the clock with its
+# size and opacity; x and y are then its new place.
+check_back_on_screen() {
+  local opacity window
+  opacity=$(opacity_of "$clock")
+  xrandr --newmode 700x500 0 700 0 0 0 500 0 0 0 2>/dev/null
+  xrandr --addmode screen 700x500 && xrandr --output screen --mode 700x500 --fb 700x500
+  for window in "$clock" "$@"; do
+    check "$(xdotool getwindowname "$window") is wholly on the shrunk screen within a second" poll 1 on_screen "$window" 700x500
+  done
+  check "the clock keeps its size and opacity" [ "$(size_of "$clock" -frame) $(opacity_of "$clock")" = "178x167 $opacity" ]
+  read -r x y <<<"$(window_origin "$clock")"
 }
 
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; } # click_at X Y [BUTTON]

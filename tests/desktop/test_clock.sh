@@ -2,7 +2,8 @@
 # The clock on a desktop, as a person meets it: at a fixed time in place, without a frame, at 35 %,
 # drawn as it always was, offered neither iconify nor maximise, in no taskbar, pager or switcher;
 # then quick clicks, a drag, the window manager's iconify, the menu, the settings dialog's frames
-# and the About dialog, minimised dialogs brought back, by mouse and keyboard.
+# and the About dialog, minimised dialogs brought back, by mouse and keyboard; the clock and the
+# settings dialog back on the screen when it shrinks under them.
 source "$(dirname "$0")/lib.sh"
 
 viewable_at() { [ "$(window_origin "$1")" = "$2 $3" ] && xwininfo -id "$1" | grep -q IsViewable; }
@@ -114,5 +115,9 @@ esac
 check "$how closes the settings dialog" window_gone "ぽむりの時計の設定"
 check "and the clock becomes the active window" becomes_active "$clock"
 
+if [[ $SESSION != kwin_wayland && $SESSION != gnome ]]; then # a Wayland compositor's screens are its own
+  open_settings || finish
+  check_back_on_screen "$settings"
+fi
 end_through_settings
 finish

@@ -9,10 +9,13 @@ for _ in $(seq "$(nproc)"); do (while :; do :; done) & busy+=($!); done
 trap 'kill "${busy[@]}"; cleanup_children' EXIT
 failed=()
 for start in $(seq 20); do
-  export DISPLAY=:$((60 + start))
-  Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp >"$ARTIFACTS/xvfb-$start.log" 2>&1 &
+  # A display number no other X server holds: /tmp's lock files are shared with the whole machine.
+  exec {displayfd}<> <(:)
+  Xvfb -displayfd "$displayfd" -screen 0 640x480x24 -nolisten tcp >"$ARTIFACTS/xvfb-$start.log" 2>&1 &
   server=$!
-  poll 5 test -e "/tmp/.X11-unix/X${DISPLAY#:}"
+  read -r -t 5 -u "$displayfd" number
+  exec {displayfd}>&-
+  export DISPLAY=:$number
   start_pomuri
   # Only once the clock has had time to connect does the test look at the display: a connection
   # of its own would hold the server and hide the fault.
