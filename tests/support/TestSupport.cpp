@@ -52,14 +52,16 @@ void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft)
     });
 }
 
-QString selectedInMenuOpenedBy(const std::function<void()> &open)
+QString selectedInMenuOpenedBy(const std::function<void()> &open, QRect *where)
 {
     QString selected = u"no menu"_s;
     QTimer look; // gone with this call when no menu held it open
     look.setSingleShot(true);
-    QObject::connect(&look, &QTimer::timeout, &look, [&selected] {
+    QObject::connect(&look, &QTimer::timeout, &look, [&selected, where] {
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             selected = menu->activeAction() ? menu->activeAction()->text() : u"nothing"_s;
+            if (where)
+                *where = menu->geometry();
             menu->close();
         }
     });

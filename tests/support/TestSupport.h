@@ -52,8 +52,9 @@ void pinScreen1024x768();
 void resetForms();
 
 /// What is selected in the pop-up menu that open() pops up, once a keyboard selection has had
-/// time to be made ("nothing", or "no menu" when none opened); the menu is then closed.
-[[nodiscard]] QString selectedInMenuOpenedBy(const std::function<void()> &open);
+/// time to be made ("nothing", or "no menu" when none opened), and where it opened; the menu is
+/// then closed.
+[[nodiscard]] QString selectedInMenuOpenedBy(const std::function<void()> &open, QRect *where = nullptr);
 
 /// Runs action once the next modal dialog is up, passing it the dialog; gives up after five seconds.
 void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft = 500);
