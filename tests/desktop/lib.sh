@@ -147,15 +147,20 @@ on_screen() {
   ((wx >= 0 && wy >= 0 && wx + ww <= ${2%x*} && wy + wh <= ${2#*x}))
 }
 
-# check_back_on_screen WINDOW...: the X screen shrunk to 700x500 under the clock at x,y and the
-# given windows, as when a monitor is unplugged or the resolution lowered (Xvfb's one output takes
-# a smaller mode first). Within a second each is wholly on the screen again, the clock with its
-# size and opacity; x and y are then its new place.
+# shrink_screen: the X screen made 700x500, as when a monitor is unplugged or the resolution
+# lowered; Xvfb's one output is offered that mode and takes it first.
+shrink_screen() {
+  xrandr --newmode 700x500 0 700 0 0 0 500 0 0 0 2>/dev/null
+  xrandr --addmode screen 700x500 && xrandr --output screen --mode 700x500 --fb 700x500
+}
+
+# check_back_on_screen WINDOW...: the screen shrunk (shrink_screen) under the clock at x,y and the
+# given windows. Within a second each is wholly on the screen again, the clock with its size and
+# opacity; x and y are then its new place.
 check_back_on_screen() {
   local opacity window
   opacity=$(opacity_of "$clock")
-  xrandr --newmode 700x500 0 700 0 0 0 500 0 0 0 2>/dev/null
-  xrandr --addmode screen 700x500 && xrandr --output screen --mode 700x500 --fb 700x500
+  shrink_screen
   for window in "$clock" "$@"; do
     check "$(xdotool getwindowname "$window") is wholly on the shrunk screen within a second" poll 1 on_screen "$window" 700x500
   done

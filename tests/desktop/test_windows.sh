@@ -2,7 +2,8 @@
 # Usage: test_windows.sh BUILD_DIR, inside a desktop session. The Windows program as a Windows user
 # gets it: its installer run silently into a fresh Wine prefix, the clock started from the
 # Start-menu shortcut, then seen from the X server and through Windows' own view of its windows
-# (window_probe): placed, translucent, out of the taskbar and Alt+Tab, its menu and dialogs, kept
+# (window_probe): placed, translucent, out of the taskbar and Alt+Tab, back on the screen when the
+# resolution is lowered, its menu and dialogs, kept
 # in front, ended with status 0; the sign-in shortcut offered, kept as the user left it across
 # upgrades; an upgrade over the running clock leaving it running, new; the uninstaller ending the
 # clock first and leaving nothing behind. (Wine does not run the Startup folder when it starts:
@@ -14,7 +15,7 @@ trap 'cleanup_children; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm
 eval "$("$(dirname "$0")/../../scripts/wine-run" --new-prefix "$prefix_folder/prefix")"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEQT_FORCE_STDERR_LOGGING=1
 
-probe() { wine "$build/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; } # Windows' own view of the window
+probe() { wine "$build/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; } # Windows' own view of the window
 is_in_front() { probe "ぽむりの時計" | grep -q topmost=1; }
 # Wine gives the X window no opacity property once the window is opaque.
 is_opaque() { probe "ぽむりの時計" | grep -q alpha=255 && [[ "$(opacity_of "$clock")" =~ ^(4294967295)?$ ]]; }
@@ -78,6 +79,10 @@ check_drawn_as reference-startup-windows.png
 open_settings || finish
 screenshot "$ARTIFACTS/settings.png"
 check_stacking_and_opacity
+# Wine passes on a resolution that Windows is asked for (it then changes the X screen), but not an
+# X screen that another client shrinks: a user lowers the resolution in Windows' own settings.
+shrink_screen() { xrandr --newmode 700x500 0 700 0 0 0 500 0 0 0 2>/dev/null; xrandr --addmode screen 700x500 && probe --resolution 700 500; }
+check_back_on_screen "$settings"
 end_through_settings
 
 # An upgrade ends the running clock, so that its file can be replaced, and starts the new one.

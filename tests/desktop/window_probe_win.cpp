@@ -1,6 +1,7 @@
 // What Windows itself knows of the program's windows, one line per visible top-level window with
-// this title: "x y width height toolwindow=B appwindow=B owned=B topmost=B layered=B alpha=N iconic=B".
-// Usage: window_probe TITLE
+// this title: "x y width height toolwindow=B appwindow=B owned=B topmost=B layered=B alpha=N iconic=B";
+// or the display's resolution changed, as a user changes it in Windows' settings.
+// Usage: window_probe TITLE | window_probe --resolution WIDTH HEIGHT
 #include <windows.h>
 
 #include <cstdio>
@@ -8,6 +9,14 @@
 
 int wmain(int argc, wchar_t *argv[])
 {
+    if (argc == 4 && std::wcscmp(argv[1], L"--resolution") == 0) {
+        DEVMODEW mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = std::wcstoul(argv[2], nullptr, 10);
+        mode.dmPelsHeight = std::wcstoul(argv[3], nullptr, 10);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+    }
     if (argc != 2)
         return 2;
     struct Search
