@@ -34,8 +34,15 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)checked::textToInt32(u"三十五"_s));
     }
 
-    void placementShouldKeepItsMarginsFromTheLowerRightCornerAndAlphaRoundHalvesToEven()
+    void placementShouldKeepItsMarginsAndWindowsComeBackOntoTheNearestScreenAndAlphaRoundHalvesToEven()
     {
+        // Off the screens: back by the least move onto the one holding most of it, else the nearest.
+        const QList<QRect> shrunk{QRect(0, 0, 700, 500)}, two{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+        for (const auto &[frame, screens, expected] :
+             {std::tuple{QRect(834, 545, 178, 167), shrunk, QPoint(522, 333)}, {QRect(10, 10, 100, 100), shrunk, QPoint(10, 10)},
+              {QRect(-50, -50, 800, 600), shrunk, QPoint(0, 0)}, // larger than the screen: its top-left corner on it
+              {QRect(1000, 100, 178, 167), two, QPoint(1024, 100)}, {QRect(3000, 900, 178, 167), two, QPoint(2126, 857)}})
+            QCOMPARE(windowSystem::placeOnScreens(frame, screens), expected);
         // At 120 dpi the 100-pixel part of the margins stays 100 pixels, the twip parts grow.
         for (const auto &[screen, twipsPerPixel, origin, expected] :
              {std::tuple{QSize(1024, 768), 15.0, QPoint(), QPoint(834, 545)}, {QSize(1280, 1024), 12.0, QPoint(), QPoint(1068, 770)},
@@ -46,17 +53,6 @@ private Q_SLOTS:
         for (const auto &[percent, alpha] : {std::pair{35, 89}, {50, 128}, {30, 76}, {70, 178}, {90, 230}, {10, 26}, {100, 255}, {0, 0}})
             QCOMPARE(int(alphaForPercent(percent)), alpha);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, (void)alphaForPercent(12900)); // past 16 bits
-    }
-
-    void aWindowOffTheScreensShouldComeBackByTheLeastMoveOntoTheNearest()
-    {
-        const QList<QRect> shrunk{QRect(0, 0, 700, 500)}, two{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
-        for (const auto &[frame, screens, expected] :
-             {std::tuple{QRect(834, 545, 178, 167), shrunk, QPoint(522, 333)}, {QRect(10, 10, 100, 100), shrunk, QPoint(10, 10)},
-              {QRect(-50, -50, 800, 600), shrunk, QPoint(0, 0)}, // larger than the screen: its top-left corner on it
-              {QRect(1000, 100, 178, 167), two, QPoint(1024, 100)}, // mostly on the second screen
-              {QRect(3000, 900, 178, 167), two, QPoint(2126, 857)}}) // on none: onto the nearest
-            QCOMPARE(windowSystem::placeOnScreens(frame, screens), expected);
     }
 
     void handsShouldPointAtTheTime()
@@ -75,10 +71,9 @@ private Q_SLOTS:
     {
         const QLocale japanese(QLocale::Japanese, QLocale::Japan);
         const QDate day(2006, 1, 9);
+        // Midnight and noon are 12 (the afternoon otherwise as every locale's test has it).
         for (const auto &[time, text24, text12] : {std::tuple{QTime(0, 30, 0), "00:30:00", "12:30:00 午前"},
-                                                   {QTime(12, 30, 0), "12:30:00", "12:30:00 午後"},
-                                                   {QTime(19, 5, 9), "19:05:09", "07:05:09 午後"},
-                                                   {QTime(11, 59, 59), "11:59:59", "11:59:59 午前"}}) {
+                                                   {QTime(12, 30, 0), "12:30:00", "12:30:00 午後"}}) {
             QCOMPARE(timeTexts::time24(QDateTime(day, time), japanese), QString::fromUtf8(text24));
             QCOMPARE(timeTexts::time12(QDateTime(day, time), japanese), QString::fromUtf8(text12));
         }

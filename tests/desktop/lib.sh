@@ -141,10 +141,8 @@ size_of() { # size_of ID [-frame]: prints "WxH", the window's size (with -frame,
 
 # on_screen ID WxH: the window, with its frame, lies wholly on a screen of that size.
 on_screen() {
-  local wx wy ww wh
-  read -r wx wy <<<"$(window_origin "$1" -frame)"
-  IFS=x read -r ww wh <<<"$(size_of "$1" -frame)"
-  ((wx >= 0 && wy >= 0 && wx + ww <= ${2%x*} && wy + wh <= ${2#*x}))
+  xwininfo -frame -id "$1" | awk -v W="${2%x*}" -v H="${2#*x}" '/upper-left X/ {x = $NF} /upper-left Y/ {y = $NF}
+    /Width:/ {w = $NF} /Height:/ {h = $NF} END {exit !(x >= 0 && y >= 0 && x + w <= W && y + h <= H)}'
 }
 
 # shrink_screen: the X screen made 700x500, as when a monitor is unplugged or the resolution

@@ -1,45 +1,11 @@
 #include "TestSupport.h"
 
-#include "platform/forms/ScreenMetrics.h"
-
-#include <cmath>
-#include <numbers>
-
 using namespace Qt::StringLiterals;
-
-QDateTime today(int hour, int minute, int second)
-{
-    return QDateTime(QDate(2026, 12, 6), QTime(hour, minute, second));
-}
-
-bool handPointsAt(clockwindow::HandEnd end, double degreesFromTwelve, int length)
-{
-    const double radians = (degreesFromTwelve - 90) * std::numbers::pi / 180;
-    return std::abs(end.x - (88 + std::cos(radians) * length)) < 1e-3 && std::abs(end.y - (80 + std::sin(radians) * length)) < 1e-3;
-}
-
-void tick(Form1 &form)
-{
-    form.Timer2_Timer();
-    form.Timer4_Timer();
-    form.Timer1_Timer();
-}
 
 void moveMouse(QWidget &widget, QPoint local, Qt::MouseButtons held)
 {
     QMouseEvent move(QEvent::MouseMove, QPointF(local), widget.mapToGlobal(QPointF(local)), Qt::NoButton, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &move);
-}
-
-void pinScreen1024x768()
-{
-    platform::ScreenMetrics::override(platform::ScreenMetrics{1024 * 15, 768 * 15, 15, 15, {}});
-}
-
-void resetForms()
-{
-    platform::FormRuntime::unloadAll();
-    platform::FormRuntime::resetForTests();
 }
 
 void whenModalAppears(std::function<void(QWidget *)> action, int triesLeft)
@@ -74,11 +40,6 @@ QImage shownPixels(QWidget &window)
 {
     QCoreApplication::processEvents();
     return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QImage freshPixels(QWidget &window)
-{
-    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 bool matchesReference(const QImage &image, const QString &name)
