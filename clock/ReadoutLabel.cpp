@@ -26,7 +26,7 @@ void ReadoutLabel::setText(const QString &caption)
 {
     if (caption == text())
         return;
-    const QList<PlacedGlyph> before = std::exchange(m_glyphs, {});
+    const QList<PlacedGlyph> before = m_glyphs;
     layOut(caption);
     if (isVisible())
         update(changedArea(before, m_glyphs));
@@ -51,13 +51,15 @@ void ReadoutLabel::layOut(const QString &caption)
     m_layout.setTextOption(option);
     m_layout.beginLayout();
     QTextLine line = m_layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(unlimitedLineWidth);
     m_layout.endLayout();
+    m_glyphs.clear();
     if (!line.isValid())
         return;
-    line.setLineWidth(unlimitedLineWidth);
     // Left-aligned text starts at the right edge where the program runs right to left.
-    line.setPosition(QPointF(layoutDirection() == Qt::RightToLeft ? width() - line.horizontalAdvance() : 0, 0));
-    m_glyphs.clear();
+    if (layoutDirection() == Qt::RightToLeft)
+        line.setPosition(QPointF(width() - line.horizontalAdvance(), 0));
     for (const QGlyphRun &run : m_layout.glyphRuns()) {
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <utility>
+
 namespace platform::windowSystem {
 
 ScreenChanges &ScreenChanges::instance()

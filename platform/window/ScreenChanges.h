@@ -13,7 +13,7 @@ class ScreenChanges : public QObject
 {
     Q_OBJECT
 public:
-    /// The one watcher, made with the application object.
+    /// The one watcher, made on first use (the application object makes it).
     [[nodiscard]] static ScreenChanges &instance();
 
 Q_SIGNALS:
