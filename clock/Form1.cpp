@@ -238,9 +238,10 @@ void Form1::paintEvent(QPaintEvent *event)
     QPainter scenePainter(&scene);
     drawScene(scenePainter, event->region());
     for (clockwindow::ReadoutLabel *readout : {Label1, Label2}) {
-        if (readout->isVisible()) {
+        const QRect area = event->region().boundingRect() & readout->geometry();
+        if (readout->isVisible() && !area.isEmpty()) {
             scenePainter.translate(readout->pos());
-            readout->drawText(scenePainter);
+            readout->drawText(scenePainter, area.translated(-readout->pos()));
             scenePainter.resetTransform();
         }
     }

@@ -3,33 +3,28 @@
 #include "clock/ClockAccessibility.h"
 
 #include <QAccessible>
-#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace clockwindow {
 
-namespace {
-/// No wrapping: a label's one line is as long as its text.
-constexpr qreal unlimitedLineWidth = 0x01000000;
-} // namespace
-
 ReadoutLabel::ReadoutLabel(const QString &caption, QWidget *parent)
     : QWidget(parent)
+    , m_text(caption)
 {
     setContextMenuPolicy(Qt::PreventContextMenu);
-    m_layout.setCacheEnabled(true);
-    layOut(caption);
+    takeFormat();
 }
 
 void ReadoutLabel::setText(const QString &caption)
 {
-    if (caption == text())
+    if (caption == m_text)
         return;
-    const QList<PlacedGlyph> before = m_glyphs;
-    layOut(caption);
+    m_text = caption;
     if (isVisible())
-        update(changedArea(before, m_glyphs));
+        update(m_shown.setText(m_text));
+    else
+        m_laidOut = false; // a hidden readout changes every second too: it is laid out when shown
     if (m_announcement && m_announcement->isVisible())
         m_announcement->hide(); // what it said is no longer shown
     // Only while an assistive technology listens: the clock's second must stay cheap.
@@ -40,46 +35,20 @@ void ReadoutLabel::setText(const QString &caption)
     }
 }
 
-void ReadoutLabel::layOut(const QString &caption)
+void ReadoutLabel::takeFormat()
 {
-    // As QPainter::drawText lays out a label's text: one unwrapped line at the top, in the font
-    // as it is for this widget's screen.
-    m_layout.setText(caption);
-    m_layout.setFont(QFont(font(), this));
-    QTextOption option(Qt::AlignLeft);
-    option.setTextDirection(layoutDirection());
-    m_layout.setTextOption(option);
-    m_layout.beginLayout();
-    QTextLine line = m_layout.createLine();
-    if (line.isValid())
-        line.setLineWidth(unlimitedLineWidth);
-    m_layout.endLayout();
-    m_glyphs.clear();
-    if (!line.isValid())
-        return;
-    // Left-aligned text starts at the right edge where the program runs right to left.
-    if (layoutDirection() == Qt::RightToLeft)
-        line.setPosition(QPointF(width() - line.horizontalAdvance(), 0));
-    for (const QGlyphRun &run : m_layout.glyphRuns()) {
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < indexes.size(); ++i)
-            m_glyphs.append({run.rawFont(), indexes.at(i), positions.at(i)});
+    m_shown.setFormat(QFont(font(), this), layoutDirection(), size());
+    m_laidOut = false;
+    if (isVisible()) {
+        layOut();
+        update();
     }
 }
 
-QRect ReadoutLabel::changedArea(const QList<PlacedGlyph> &before, const QList<PlacedGlyph> &after) const
+void ReadoutLabel::layOut()
 {
-    // A second usually changes one digit: only glyphs that changed or moved are repainted, with a
-    // pixel of room for antialiasing.
-    QRect changed;
-    for (const auto &[from, to] : {std::pair{&before, &after}, {&after, &before}}) {
-        for (const PlacedGlyph &glyph : *from) {
-            if (!to->contains(glyph))
-                changed |= glyph.font.boundingRect(glyph.index).translated(glyph.position).toAlignedRect().adjusted(-1, -1, 1, 1);
-        }
-    }
-    return changed;
+    m_shown.setText(m_text);
+    m_laidOut = true;
 }
 
 void ReadoutLabel::announce(const QString &caption)
@@ -123,41 +92,41 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ReadoutLabel::showEvent(QShowEvent *event)
 {
+    if (!m_laidOut)
+        layOut();
     // The other readout was the screen reader's focus on the active clock; now this one is.
     if (window()->isActiveWindow())
         tellScreenReaderOfFocus(*this);
     QWidget::showEvent(event);
 }
 
-void ReadoutLabel::paintEvent(QPaintEvent *)
+void ReadoutLabel::paintEvent(QPaintEvent *event)
 {
     if (m_drawnByWindow)
         return;
     QPainter painter(this);
-    drawText(painter);
+    drawText(painter, event->rect());
 }
 
-void ReadoutLabel::drawText(QPainter &painter) const
+void ReadoutLabel::drawText(QPainter &painter, const QRect &area) const
 {
     painter.save();
     painter.setPen(palette().color(QPalette::WindowText));
-    m_layout.draw(&painter, QPointF());
+    m_shown.draw(painter, area);
     painter.restore();
 }
 
 void ReadoutLabel::resizeEvent(QResizeEvent *event)
 {
-    layOut(text()); // where the text starts may depend on the width
+    takeFormat();
     QWidget::resizeEvent(event);
 }
 
 void ReadoutLabel::changeEvent(QEvent *event)
 {
     // A font change comes also with a move to a screen of another resolution.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
-        layOut(text());
-        update();
-    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange)
+        takeFormat();
     QWidget::changeEvent(event);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QRawFont>
-#include <QTextLayout>
+#include "clock/ReadoutText.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -15,9 +15,9 @@ class Announcement;
 ///
 /// Unlike a plain label it keeps the mouse to itself, so a press on it never drags the clock or
 /// opens its menu; it reports the release instead. Shown on the active clock, it is where a screen
-/// reader's focus is, though the keyboard's stays with the clock. Its text is laid out as Qt lays
-/// out a label's (bidirectional order, joining, marks, font fallback), and since it changes every
-/// second, a new text repaints only the glyphs that changed or moved.
+/// reader's focus is, though the keyboard's stays with the clock. Its text is laid out and drawn as
+/// Qt lays out and draws a label's (ReadoutText); a new text repaints only what changed, and a
+/// hidden readout is laid out only when it shows.
 class ReadoutLabel : public QWidget
 {
     Q_OBJECT
@@ -25,14 +25,14 @@ public:
     explicit ReadoutLabel(const QString &caption, QWidget *parent);
 
     void setText(const QString &caption);
-    [[nodiscard]] QString text() const { return m_layout.text(); }
+    [[nodiscard]] QString text() const { return m_text; }
     /// Has a screen reader say caption now, as it is shown until the next setText: a notification
     /// appears with it. The readout's name changes every second, which screen readers rightly
     /// leave unsaid.
     void announce(const QString &caption);
 
-    /// Draws the text, its top-left corner at the painter's origin.
-    void drawText(QPainter &painter) const;
+    /// Draws the text where it reaches into area, the readout's top-left corner at the painter's origin.
+    void drawText(QPainter &painter, const QRect &area) const;
     /// Leaves the drawing to the window, which then calls drawText itself.
     void setDrawnByWindow(bool drawnByWindow) { m_drawnByWindow = drawnByWindow; }
 
@@ -54,20 +54,15 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    /// One glyph of the laid-out text, where it is drawn.
-    struct PlacedGlyph
-    {
-        QRawFont font;
-        quint32 index = 0;
-        QPointF position;
-        friend bool operator==(const PlacedGlyph &, const PlacedGlyph &) = default;
-    };
-    void layOut(const QString &caption);
-    /// The pixels covered by the glyphs of one layout that the other lacks.
-    [[nodiscard]] QRect changedArea(const QList<PlacedGlyph> &before, const QList<PlacedGlyph> &after) const;
+    /// The font as it is for this widget's screen, the reading direction and the size, whenever
+    /// one of them changes.
+    void takeFormat();
+    /// Lays the text out for drawing; a hidden readout is not laid out until it shows.
+    void layOut();
 
-    QTextLayout m_layout;
-    QList<PlacedGlyph> m_glyphs;
+    QString m_text;
+    ReadoutText m_shown;
+    bool m_laidOut = false;
     Announcement *m_announcement = nullptr;
     bool m_drawnByWindow = false;
 };

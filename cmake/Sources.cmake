@@ -48,6 +48,7 @@ add_library(pomuri_forms STATIC
   clock/ClockAccessibility.cpp
   clock/Form1.cpp
   clock/ReadoutLabel.cpp
+  clock/ReadoutText.cpp
   settings/Form4.cpp
   menu/Form2.cpp
   menu/Form3.cpp
