@@ -21,10 +21,9 @@ void ReadoutLabel::setText(const QString &caption)
     if (caption == m_text)
         return;
     m_text = caption;
+    // A hidden readout changes every second too: it is laid out when it shows.
     if (isVisible())
         update(m_shown.setText(m_text));
-    else
-        m_laidOut = false; // a hidden readout changes every second too: it is laid out when shown
     if (m_announcement && m_announcement->isVisible())
         m_announcement->hide(); // what it said is no longer shown
     // Only while an assistive technology listens: the clock's second must stay cheap.
@@ -38,17 +37,10 @@ void ReadoutLabel::setText(const QString &caption)
 void ReadoutLabel::takeFormat()
 {
     m_shown.setFormat(QFont(font(), this), layoutDirection(), size());
-    m_laidOut = false;
     if (isVisible()) {
-        layOut();
+        m_shown.setText(m_text);
         update();
     }
-}
-
-void ReadoutLabel::layOut()
-{
-    m_shown.setText(m_text);
-    m_laidOut = true;
 }
 
 void ReadoutLabel::announce(const QString &caption)
@@ -92,8 +84,7 @@ void ReadoutLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ReadoutLabel::showEvent(QShowEvent *event)
 {
-    if (!m_laidOut)
-        layOut();
+    m_shown.setText(m_text);
     // The other readout was the screen reader's focus on the active clock; now this one is.
     if (window()->isActiveWindow())
         tellScreenReaderOfFocus(*this);

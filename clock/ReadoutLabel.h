@@ -57,12 +57,9 @@ private:
     /// The font as it is for this widget's screen, the reading direction and the size, whenever
     /// one of them changes.
     void takeFormat();
-    /// Lays the text out for drawing; a hidden readout is not laid out until it shows.
-    void layOut();
 
     QString m_text;
     ReadoutText m_shown;
-    bool m_laidOut = false;
     Announcement *m_announcement = nullptr;
     bool m_drawnByWindow = false;
 };

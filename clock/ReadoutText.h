@@ -18,8 +18,8 @@ namespace clockwindow {
 /// number at a time.
 ///
 /// Laying text out every second costs a clock more than anything else it does, so the text is laid
-/// out in pieces that are kept: its last number (the seconds; all two-digit numbers are laid out
-/// at once), what comes before it (which changes once a minute) and what after (a designator,
+/// out in pieces that are kept: its last number (the seconds; all sixty are laid out at once),
+/// what comes before it (which changes once a minute) and what after (a designator,
 /// twice a day). Whenever what comes before or after changes, the pieces are checked against Qt's
 /// layout of the whole text with each digit on both sides of the number, glyph for glyph; should a
 /// glyph sit anywhere else (a font that kerns across pieces, a script that the number takes from

@@ -122,6 +122,7 @@ private Q_SLOTS:
             painter.setPen(Form1::readoutColor);
             painter.setLayoutDirection(form.layoutDirection());
             painter.drawText(form.Label2->rect(), Qt::AlignLeft | Qt::AlignTop, form.Label2->text());
+            painter.end();
             return readout == drawnByQt;
         };
         // Read right to left; joined; marks above and below their letters; the layout's own.
